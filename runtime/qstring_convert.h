@@ -1,0 +1,20 @@
+#pragma once
+
+#include "convert.h"
+
+#include <QString>
+
+namespace runtime {
+
+/// textToNumber for a Qt text.
+inline double numberOf(const QString& text) {
+    return textToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                            static_cast<std::size_t>(text.size())));
+}
+
+/// formatByPattern as a Qt text.
+inline QString formatted(double value, std::string_view pattern) {
+    return QString::fromStdString(formatByPattern(value, pattern));
+}
+
+}  // namespace runtime

@@ -1,0 +1,43 @@
+#include "widget_form.h"
+
+#include "message_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace runtime {
+
+WidgetForm::WidgetForm(QWidget* window, Warning warning)
+    : window_(window), warning_(warning ? std::move(warning) : Warning(&showWarning)) {}
+
+template <typename Widget>
+Widget* WidgetForm::find(QStringView name) const {
+    if (!window_) return nullptr;
+    return window_->findChild<Widget*>(name.toString());
+}
+
+QString WidgetForm::text(QStringView textBox) const {
+    const auto* box = find<QLineEdit>(textBox);
+    return box ? box->text() : QString();
+}
+
+void WidgetForm::setText(QStringView textBox, const QString& text) {
+    if (auto* box = find<QLineEdit>(textBox)) box->setText(text);
+}
+
+void WidgetForm::setCaption(QStringView label, const QString& caption) {
+    if (auto* target = find<QLabel>(label)) target->setText(caption);
+}
+
+void WidgetForm::setFocus(QStringView control) {
+    if (auto* target = find<QWidget>(control)) target->setFocus(Qt::OtherFocusReason);
+}
+
+void WidgetForm::warn(const QString& title, const QString& prompt) { warning_(window_, title, prompt); }
+
+void WidgetForm::close() {
+    if (window_) window_->close();
+}
+
+}  // namespace runtime

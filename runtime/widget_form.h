@@ -1,0 +1,36 @@
+#pragma once
+
+#include "form.h"
+
+#include <QPointer>
+#include <functional>
+
+class QWidget;
+
+namespace runtime {
+
+/// The by-name form interface over a built window: text boxes are QLineEdits and labels
+/// QLabels whose object names are the design's control names.
+class WidgetForm : public Form {
+public:
+    using Warning = std::function<void(QWidget* owner, const QString& title, const QString& prompt)>;
+
+    /// `warning` shows the message boxes; by default the runtime's modal warning.
+    explicit WidgetForm(QWidget* window, Warning warning = {});
+
+    QString text(QStringView textBox) const override;
+    void setText(QStringView textBox, const QString& text) override;
+    void setCaption(QStringView label, const QString& caption) override;
+    void setFocus(QStringView control) override;
+    void warn(const QString& title, const QString& prompt) override;
+    void close() override;
+
+private:
+    template <typename Widget>
+    Widget* find(QStringView name) const;
+
+    QPointer<QWidget> window_;
+    Warning warning_;
+};
+
+}  // namespace runtime
