@@ -36,6 +36,10 @@ void WidgetForm::setFocus(QStringView control) {
 
 void WidgetForm::warn(const QString& title, const QString& prompt) { warning_(window_, title, prompt); }
 
+void WidgetForm::setWarning(Warning warning) {
+    warning_ = warning ? std::move(warning) : Warning(&showWarning);
+}
+
 void WidgetForm::close() {
     if (window_) window_->close();
 }

@@ -25,6 +25,9 @@ public:
     void warn(const QString& title, const QString& prompt) override;
     void close() override;
 
+    /// Replaces what shows the message boxes.
+    void setWarning(Warning warning);
+
 private:
     template <typename Widget>
     Widget* find(QStringView name) const;

@@ -1,0 +1,210 @@
+#include "form_window.h"
+
+#include "fonts.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHash>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QWindow>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace runtime {
+namespace {
+
+using design::pixels;
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor colourOf(design::Colour bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// A frame as a group box: its own colour across the whole box, an etched border whose top
+// line runs through the middle of the caption, and the caption set into that line.
+class FrameBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        const QFontMetrics metrics(font());
+        const int top = metrics.height() / 2;
+        const QRect border(0, top, width() - 2, height() - top - 2);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(border);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(border.translated(1, 1));
+        if (title().isEmpty()) return;
+        const QRect caption(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+    }
+};
+
+// Labels and frames paint themselves: opaque ones fill their box with their background
+// (the button face unless the design gives a colour), and every one draws its caption in
+// its text colour.
+void paintLike(QWidget* widget, const design::Look& look) {
+    QPalette palette = widget->palette();
+    const QColor fill = look.background ? colourOf(*look.background) : palette.color(QPalette::Button);
+    palette.setColor(QPalette::Window, fill);
+    if (look.text) palette.setColor(QPalette::WindowText, colourOf(*look.text));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(look.opaque);
+}
+
+QWidget* makeControl(const design::Control& row, QWidget* container) {
+    const QString caption = qs(row.caption);
+    switch (row.kind) {
+    case design::Kind::Frame: {
+        auto* frame = new FrameBox(caption, container);
+        paintLike(frame, row.look);
+        return frame;
+    }
+    case design::Kind::Label: {
+        auto* label = new QLabel(container);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(caption);
+        label->setWordWrap(true);
+        label->setMargin(0);
+        label->setIndent(0);
+        const Qt::Alignment across = row.look.alignment == design::Alignment::Centred ? Qt::AlignHCenter : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignTop);
+        paintLike(label, row.look);
+        return label;
+    }
+    case design::Kind::TextBox: {
+        auto* box = new QLineEdit(caption, container);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
+    case design::Kind::Button: {
+        auto* button = new QPushButton(caption, container);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case design::Kind::Image: {
+        auto* image = new QLabel(container);
+        image->setPixmap(QPixmap(qs(row.look.picture)));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+bool takesFocus(design::Kind kind) { return kind == design::Kind::TextBox || kind == design::Kind::Button; }
+
+}  // namespace
+
+FormWindow::FormWindow(const design::Window& design) : form_(this) {
+    setObjectName(qs(design.name));
+    setWindowTitle(qs(design.title));
+    if (!design.icon.empty()) setWindowIcon(QIcon(qs(design.icon)));
+    if (!design.picture.empty()) picture_ = QPixmap(qs(design.picture));
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colourOf(design.background));
+    setPalette(palette);
+    if (design.font) setFont(fontFor(*design.font));
+
+    const QSize client(pixels(design.clientWidth), pixels(design.clientHeight));
+    if (design.border == design::Border::FixedSingle) {
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        setFixedSize(client);
+    } else {
+        resize(client);
+    }
+}
+
+void FormWindow::setWarning(WidgetForm::Warning warning) { form_.setWarning(std::move(warning)); }
+
+void FormWindow::onClick(QStringView button, Procedure procedure) {
+    auto* target = findChild<QPushButton*>(button.toString());
+    if (!target) return;
+    QObject::connect(target, &QPushButton::clicked, this, [this, procedure = std::move(procedure)] { procedure(form_); });
+}
+
+void FormWindow::setOuterSize(int widthTwips, int heightTwips) {
+    pendingOuterSize_ = QSize(pixels(widthTwips), pixels(heightTwips));
+    fitOuterSize();
+}
+
+void FormWindow::fitOuterSize() {
+    if (pendingOuterSize_.isEmpty()) return;
+    const QWindow* native = windowHandle();
+    if (!native || !native->isVisible() || native->frameMargins().isNull()) return;
+    const QMargins frame = native->frameMargins();
+    resize(pendingOuterSize_.shrunkBy(frame));
+    pendingOuterSize_ = QSize();
+}
+
+bool FormWindow::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::UpdateRequest:
+        fitOuterSize();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
+    auto window = std::make_unique<FormWindow>(design);
+    QHash<QString, QWidget*> containers{{qs(design.name), window.get()}};
+
+    std::vector<QWidget*> built;
+    built.reserve(design.controls.size());
+    for (const design::Control& row : design.controls) {
+        QWidget* container = containers.value(qs(row.container), window.get());
+        QWidget* control = makeControl(row, container);
+        control->setObjectName(qs(row.name));
+        control->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
+        if (row.font) {
+            control->setFont(fontFor(*row.font));
+        }
+        if (!takesFocus(row.kind)) control->setFocusPolicy(Qt::NoFocus);
+        containers.insert(control->objectName(), control);
+        built.push_back(control);
+    }
+
+    // An earlier row lies above a later one: raise from the last row to the first.
+    for (auto it = built.rbegin(); it != built.rend(); ++it) (*it)->raise();
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (std::size_t i = 0; i < design.controls.size(); ++i) {
+        const design::Control& row = design.controls[i];
+        if (takesFocus(row.kind) && row.tabIndex) tabOrder.emplace_back(*row.tabIndex, built[i]);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    if (!tabOrder.empty()) tabOrder.front().second->setFocus(Qt::OtherFocusReason);
+    return window;
+}
+
+}  // namespace runtime

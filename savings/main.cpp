@@ -1,0 +1,15 @@
+#include "window.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("savecalc"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quendrel"));
+    QApplication::setDesktopFileName(QStringLiteral("savecalc"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/savings/savecalc.ico")));
+    const auto window = savings::createWindow();
+    window->show();
+    return QApplication::exec();
+}
