@@ -7,7 +7,7 @@ namespace runtime {
 namespace {
 
 struct Substitute {
-    const char* face;
+    std::string_view face;
     const char* installed;
 };
 
@@ -21,23 +21,22 @@ constexpr Substitute kSubstitutes[] = {
 
 constexpr const char* kChineseFallback = "AR PL SungtiL GB";
 
-void registerSubstitutes() {
-    static const bool registered = [] {
-        for (const Substitute& s : kSubstitutes) {
-            QFont::insertSubstitution(QString::fromUtf8(s.face), QString::fromUtf8(s.installed));
-        }
-        return true;
-    }();
-    (void)registered;
+// The designed face first, so a machine that has it uses it; then its stand-in; then the
+// Song face, which draws the Chinese characters that a Western face lacks.
+QStringList familiesFor(std::string_view face) {
+    QStringList families{QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))};
+    for (const Substitute& s : kSubstitutes) {
+        if (face == s.face) families << QString::fromUtf8(s.installed);
+    }
+    families << QString::fromUtf8(kChineseFallback);
+    return families;
 }
 
 }  // namespace
 
 QFont fontFor(const design::Font& font) {
-    registerSubstitutes();
-    const QString face = QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size()));
     QFont result;
-    result.setFamilies({face, QString::fromUtf8(kChineseFallback)});
+    result.setFamilies(familiesFor(font.face));
     result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     result.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
     result.setStyleStrategy(QFont::PreferAntialias);

@@ -3,6 +3,7 @@
 #include "fonts.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
@@ -145,8 +146,14 @@ void FormWindow::setOuterSize(int widthTwips, int heightTwips) {
     fitOuterSize();
 }
 
+// Platforms without a window system (offscreen, minimal) report frames that nothing draws.
+static bool framesAreReal() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 void FormWindow::fitOuterSize() {
-    if (pendingOuterSize_.isEmpty()) return;
+    if (pendingOuterSize_.isEmpty() || !framesAreReal()) return;
     const QWindow* native = windowHandle();
     if (!native || !native->isVisible() || native->frameMargins().isNull()) return;
     const QMargins frame = native->frameMargins();

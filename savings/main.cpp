@@ -6,7 +6,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("savecalc"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quendrel"));
     QApplication::setDesktopFileName(QStringLiteral("savecalc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/savings/savecalc.ico")));
     const auto window = savings::createWindow();

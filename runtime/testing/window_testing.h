@@ -55,14 +55,16 @@ private:
     bool seen_ = false;
 };
 
-/// The names of the labels whose caption, wrapped to the label's width, does not fit its box.
+/// The labels whose caption, wrapped to the label's width, does not fit its box. Blanks at
+/// either end draw nothing (a result's leading blank only keeps the sign's place), so they
+/// may run past the box.
 inline QStringList labelsCutOff(const QWidget* window) {
     QStringList cut;
     for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->text().isEmpty()) continue;
+        const QString ink = label->text().trimmed();
+        if (ink.isEmpty()) continue;
         const QRect needed = QFontMetrics(label->font())
-                                 .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap | label->alignment(),
-                                               label->text());
+                                 .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap | label->alignment(), ink);
         if (needed.width() > label->width() || needed.height() > label->height()) {
             cut << QStringLiteral("%1 needs %2x%3 in %4x%5")
                        .arg(label->objectName())
