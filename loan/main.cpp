@@ -1,4 +1,4 @@
-#include "window.h"
+#include "loan_window.h"
 
 #include <QApplication>
 #include <QIcon>

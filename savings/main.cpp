@@ -1,4 +1,4 @@
-#include "window.h"
+#include "savings_window.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,5 +1,5 @@
 #include "picture_formats.h"
-#include "window.h"
+#include "loan_window.h"
 #include "window_testing.h"
 
 #include <QFile>

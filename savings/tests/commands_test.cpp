@@ -1,4 +1,4 @@
-#include "commands.h"
+#include "savings_commands.h"
 #include "recording_form.h"
 
 #include <gtest/gtest.h>

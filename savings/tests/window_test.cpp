@@ -1,5 +1,5 @@
 #include "picture_formats.h"
-#include "window.h"
+#include "savings_window.h"
 #include "window_testing.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "commands.h"
+#include "loan_commands.h"
 
 #include "form.h"
 #include "qstring_convert.h"

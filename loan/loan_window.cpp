@@ -1,6 +1,6 @@
-#include "window.h"
+#include "loan_window.h"
 
-#include "commands.h"
+#include "loan_commands.h"
 
 namespace loan {
 namespace {

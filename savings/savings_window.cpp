@@ -1,6 +1,6 @@
-#include "window.h"
+#include "savings_window.h"
 
-#include "commands.h"
+#include "savings_commands.h"
 
 namespace savings {
 namespace {
