@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <QList>
+
+namespace runtime::testing {
+
+/// Size, frame count, global palette entries and whether a colour is transparent, for a GIF.
+inline QList<int> gifLayout(const QString& resource) {
+    QImageReader reader(resource);
+    QFile file(resource);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray head = file.read(11);
+    const int palette = (head.size() == 11 && (head[10] & 0x80)) ? 1 << ((head[10] & 7) + 1) : 0;
+    const QImage first = reader.read();
+    return {first.width(), first.height(), reader.imageCount(), palette, first.hasAlphaChannel() ? 1 : 0};
+}
+
+/// Width, height and bits per pixel of each image in an icon file, from its bitmap headers
+/// (whose height counts the colour rows and the mask rows).
+inline QList<QList<int>> iconImages(const QString& resource) {
+    QFile file(resource);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray data = file.readAll();
+    const auto word = [&](qsizetype i) { return i + 1 < data.size() ? static_cast<unsigned char>(data[i]) | static_cast<unsigned char>(data[i + 1]) << 8 : 0; };
+    const auto dword = [&](qsizetype i) { return word(i) | word(i + 2) << 16; };
+    QList<QList<int>> images;
+    for (int i = 0; word(2) == 1 && i < word(4); ++i) {
+        const qsizetype bitmap = dword(6 + 16 * i + 12);
+        images.append({dword(bitmap + 4), dword(bitmap + 8) / 2, word(bitmap + 14)});
+    }
+    return images;
+}
+
+}  // namespace runtime::testing

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "form_window.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace runtime::testing {
+
+/// One message box a command asked for, with the window's text boxes at that moment.
+struct ShownMessage {
+    QString title;
+    QString prompt;
+    QHash<QString, QString> fields;
+};
+
+/// A built window, shown and active, whose message boxes are recorded instead of shown.
+/// A real modal dialog fails the test (and is closed so the test can end).
+class WindowFixture : public QObject {
+protected:
+    void open(const std::function<std::unique_ptr<FormWindow>()>& create) {
+        messages.clear();
+        sawModal_ = false;
+        QObject::connect(&modalWatch_, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) sawModal_ = modal->close();
+        }, Qt::UniqueConnection);
+        modalWatch_.start(20);
+        window = create();
+        window->setWarning([this](QWidget* owner, const QString& title, const QString& prompt) {
+            ShownMessage shown{title, prompt, {}};
+            for (const QLineEdit* box : owner->findChildren<QLineEdit*>()) shown.fields.insert(box->objectName(), box->text());
+            messages.append(shown);
+        });
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void close() {
+        modalWatch_.stop();
+        window.reset();
+        QVERIFY2(!sawModal_, "a real message box opened");
+    }
+
+    QWidget* control(const QString& name) const { return window->findChild<QWidget*>(name); }
+    QString text(const QString& name) const { return window->findChild<QLineEdit*>(name)->text(); }
+    QString caption(const QString& name) const { return window->findChild<QLabel*>(name)->text(); }
+    QStringList texts(const QStringList& names) const {
+        QStringList values;
+        for (const QString& name : names) values << (window->findChild<QLineEdit*>(name) ? text(name) : caption(name));
+        return values;
+    }
+    static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    /// The control's rectangle in the window's client coordinates.
+    QRect clientRect(const QString& name) const {
+        const QWidget* widget = control(name);
+        return widget ? QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size()) : QRect();
+    }
+
+    /// Replaces a field's text as a person would: ASCII as key clicks, anything else as an
+    /// input method's committed text, the way Chinese input methods deliver it.
+    void type(const QString& field, const QString& value) {
+        QWidget* box = control(field);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        for (const QChar c : value) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(box, c.toLatin1());
+            } else {
+                QInputMethodEvent event;
+                event.setCommitString(c);
+                QApplication::sendEvent(box, &event);
+            }
+        }
+    }
+    void fill(const QStringList& fields, const QStringList& values) {
+        for (qsizetype i = 0; i < fields.size(); ++i) type(fields[i], values[i]);
+    }
+    void click(const QString& button) { QTest::mouseClick(control(button), Qt::LeftButton); }
+
+    /// Presses Tab (or Shift+Tab) once per name and checks where the focus lands each time.
+    static void verifyTabCycle(const QStringList& order, bool forward) {
+        for (const QString& next : order) {
+            QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+            QCOMPARE(focused(), next);
+        }
+    }
+
+    /// Labels whose caption, wrapped to the label's width, does not fit its box. Blanks at
+    /// either end draw nothing (a result's leading blank only keeps the sign's place).
+    QStringList labelsCutOff() const {
+        QStringList cut;
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            const QString ink = label->text().trimmed();
+            const QRect needed = QFontMetrics(label->font())
+                                     .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap | label->alignment(), ink);
+            if (!ink.isEmpty() && (needed.width() > label->width() || needed.height() > label->height())) {
+                cut << QStringLiteral("%1 needs %2x%3").arg(label->objectName()).arg(needed.width()).arg(needed.height());
+            }
+        }
+        return cut;
+    }
+
+    std::unique_ptr<FormWindow> window;
+    QList<ShownMessage> messages;
+
+private:
+    QTimer modalWatch_;
+    bool sawModal_ = false;
+};
+
+}  // namespace runtime::testing
