@@ -49,6 +49,11 @@ constexpr Control kControls[] = {
     {"Frame4",   Kind::Frame,   "Form1",   3930, 3000, 2685, 660,  18,  "",                       windowFont, standard},
 };
 
+constexpr AccessibleName kAccessibleNames[] = {
+    {"Text1", "贷款金额(万元)"}, {"Text2", "贷款期(单位：月)"}, {"Text3", "偿还次数"}, {"Text4", "月利率(%)"},
+    {"Label6", "每隔几个月偿还一次"}, {"Label9", "每次偿还金额"}, {"Label13", "偿还总额"},
+};
+
 constexpr Window kWindow{
     .name = "Form1",
     .title = "Maribosk",
@@ -60,6 +65,7 @@ constexpr Window kWindow{
     .icon = ":/loan/loancalc.ico",
     .font = kKai15,
     .controls = kControls,
+    .accessibleNames = kAccessibleNames,
 };
 
 void load(runtime::FormWindow& window) {

@@ -65,6 +65,12 @@ struct Control {
     Look look;
 };
 
+/// What a screen reader announces for a field or result, taken from the caption beside it.
+struct AccessibleName {
+    std::string_view control;
+    std::string_view name;
+};
+
 enum class Border { FixedSingle, Sizable };
 
 /// A window: its own properties and its controls in stacking order (an earlier row lies
@@ -80,6 +86,7 @@ struct Window {
     std::string_view icon;     // Qt resource, or empty
     std::optional<Font> font;
     std::span<const Control> controls;
+    std::span<const AccessibleName> accessibleNames;
 };
 
 /// Twips to pixels: the designs take 15 twips to a pixel.

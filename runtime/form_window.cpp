@@ -200,6 +200,10 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         built.push_back(control);
     }
 
+    for (const design::AccessibleName& entry : design.accessibleNames) {
+        if (QWidget* control = containers.value(qs(entry.control))) control->setAccessibleName(qs(entry.name));
+    }
+
     // An earlier row lies above a later one: raise from the last row to the first.
     for (auto it = built.rbegin(); it != built.rend(); ++it) (*it)->raise();
 

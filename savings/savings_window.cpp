@@ -34,6 +34,10 @@ constexpr Control kControls[] = {
     {"Label10",  Kind::Label,   "Form1",   960,  120,  3255, 495,  13,  "Quendrel",     kLishu18Bold, transparent.withText(kBlue)},
 };
 
+constexpr AccessibleName kAccessibleNames[] = {
+    {"Text1", "每月存款额"}, {"Text2", "银行年利率"}, {"Text3", "存入期数"}, {"Label7", "本利和"},
+};
+
 constexpr Window kWindow{
     .name = "Form1",
     .title = "Quendrel",
@@ -45,6 +49,7 @@ constexpr Window kWindow{
     .icon = ":/savings/savecalc.ico",
     .font = std::nullopt,
     .controls = kControls,
+    .accessibleNames = kAccessibleNames,
 };
 
 }  // namespace

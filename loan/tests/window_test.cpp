@@ -150,6 +150,13 @@ private slots:
         QCOMPARE(window->grab().toImage().pixelColor(650, 450), QColor(0xE0, 0xE0, 0xE0));
     }
 
+    void screen_readers_hear_each_field_result_and_button_by_its_caption() {
+        QStringList heard;
+        for (const QString& name : fields + results + QStringList{"Command1", "Command2", "Command3"}) heard << accessibleName(name);
+        QCOMPARE(heard, QStringList({"贷款金额(万元)", "贷款期(单位：月)", "偿还次数", "月利率(%)", "每隔几个月偿还一次",
+                                     "每次偿还金额", "偿还总额", "确认", "清除", "退出"}));
+    }
+
     void icon_has_its_three_images() {
         QCOMPARE(runtime::testing::iconImages(":/loan/loancalc.ico"), (QList<QList<int>>{{32, 32, 1}, {32, 32, 4}, {16, 16, 4}}));
     }

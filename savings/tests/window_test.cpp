@@ -101,6 +101,13 @@ private slots:
         QCOMPARE(labelsCutOff(), QStringList());
     }
 
+    void screen_readers_hear_each_field_result_and_button_by_its_caption() {
+        const QStringList names{"Text1", "Text2", "Text3", "Label7", "Command1", "Command2"};
+        QStringList heard;
+        for (const QString& name : names) heard << accessibleName(name);
+        QCOMPARE(heard, QStringList({"每月存款额", "银行年利率", "存入期数", "本利和", "计算", "清空"}));
+    }
+
     void pictures_have_their_designed_formats() {
         using runtime::testing::gifLayout;
         // width, height, frames, palette entries, transparent colour

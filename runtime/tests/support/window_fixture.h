@@ -2,6 +2,7 @@
 
 #include "form_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
@@ -55,6 +56,10 @@ protected:
         QStringList values;
         for (const QString& name : names) values << (window->findChild<QLineEdit*>(name) ? text(name) : caption(name));
         return values;
+    }
+    QString accessibleName(const QString& name) const {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(name));
+        return face ? face->text(QAccessible::Name) : QString();
     }
     static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
     /// The control's rectangle in the window's client coordinates.
