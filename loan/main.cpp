@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("loancalc"));
-    QApplication::setDesktopFileName(QStringLiteral("loancalc"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quendrel.loancalc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/loan/loancalc.ico")));
     const auto window = loan::createWindow();
     window->show();

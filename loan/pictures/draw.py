@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Draws the loan calculator's icon: a calendar page whose days are ticked off, with a gold coin
 in front, for a plan of equal repayments. Needs Python 3 with Pillow (Debian: python3-pil).
-Writes loancalc.ico beside itself: 32 x 32 in two colours, 32 x 32 and 16 x 16 in 16 colours."""
+Writes loancalc.ico beside itself (32 x 32 in two colours, 32 x 32 and 16 x 16 in 16 colours)
+and the icon theme's PNG files in icons/."""
 import os
 import sys
 
@@ -69,3 +70,7 @@ def two_colour(image):
 if __name__ == "__main__":
     big = calendar(32)
     write_icon(os.path.join(HERE, "loancalc.ico"), [(two_colour(big), 1), (big, 4), (calendar(16), 4)])
+    # The desktop's icon theme takes PNG files, one a size.
+    os.makedirs(os.path.join(HERE, "icons"), exist_ok=True)
+    for size in (16, 32, 48, 64, 128, 256):
+        calendar(size).save(os.path.join(HERE, "icons", f"{size}.png"))

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws the savings calculator's pictures: the window's background, the corner picture and
 the icon. Needs Python 3 with Pillow (Debian: python3-pil). Run from anywhere; it writes
-background.gif, corner.gif and savecalc.ico beside itself, and the build uses those files."""
+background.gif, corner.gif, savecalc.ico and icons/SIZE.png beside itself, and the build uses those files."""
 import math
 import os
 import random
@@ -143,6 +143,10 @@ def icon():
         art = piggy_bank(size)
         images += [(art, 8), (art, 32)]
     write_icon(os.path.join(HERE, "savecalc.ico"), images)
+    # The desktop's icon theme takes PNG files, one a size.
+    os.makedirs(os.path.join(HERE, "icons"), exist_ok=True)
+    for size in (16, 32, 48, 64, 128, 256):
+        piggy_bank(size).save(os.path.join(HERE, "icons", f"{size}.png"))
 
 
 if __name__ == "__main__":
