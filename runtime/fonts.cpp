@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <cmath>
 
@@ -21,13 +22,18 @@ constexpr Substitute kSubstitutes[] = {
 
 constexpr const char* kChineseFallback = "AR PL SungtiL GB";
 
-// The designed face first, so a machine that has it uses it; then its stand-in; then the
-// Song face, which draws the Chinese characters that a Western face lacks.
+// The designed face where the machine has it, else its stand-in; then the Song face, which
+// draws the Chinese characters that a Western face lacks. A face the machine lacks is left
+// out rather than named: asking for it makes fontconfig search for look-alikes every time.
 QStringList familiesFor(std::string_view face) {
-    QStringList families{QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))};
+    const QString designed = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    static const QStringList installed = QFontDatabase::families();
+    QStringList families;
+    if (installed.contains(designed)) families << designed;
     for (const Substitute& s : kSubstitutes) {
         if (face == s.face) families << QString::fromUtf8(s.installed);
     }
+    if (families.isEmpty()) families << designed;
     families << QString::fromUtf8(kChineseFallback);
     return families;
 }

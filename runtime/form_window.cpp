@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QWindow>
 #include <algorithm>
@@ -116,7 +117,9 @@ FormWindow::FormWindow(const design::Window& design) : form_(this) {
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
     if (!design.icon.empty()) setWindowIcon(QIcon(qs(design.icon)));
-    if (!design.picture.empty()) picture_ = QPixmap(qs(design.picture));
+    if (!design.picture.empty()) {
+        picture_ = std::async(std::launch::async, [resource = qs(design.picture)] { return QImage(resource); }).share();
+    }
 
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colourOf(design.background));
@@ -178,7 +181,7 @@ bool FormWindow::event(QEvent* event) {
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    if (picture_.valid()) painter.drawImage(0, 0, picture_.get());
 }
 
 std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {

@@ -3,10 +3,11 @@
 #include "design.h"
 #include "widget_form.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <memory>
 
 namespace runtime {
@@ -37,7 +38,7 @@ protected:
 private:
     void fitOuterSize();
 
-    QPixmap picture_;
+    std::shared_future<QImage> picture_;  // decoded beside the building of the controls
     WidgetForm form_;
     QSize pendingOuterSize_;
 };

@@ -1,0 +1,18 @@
+#include "convert.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < sizeof(double)) return 0;
+    double value;
+    std::memcpy(&value, data, sizeof value);
+    const std::string_view pattern(reinterpret_cast<const char*>(data + sizeof value), size - sizeof value);
+    const std::string text = runtime::formatByPattern(value, pattern);
+    // A finite value always shows at least one digit; anything else shows nothing.
+    const bool hasDigit = text.find_first_of("0123456789") != std::string::npos;
+    if (std::isfinite(value) ? !hasDigit : !text.empty()) std::abort();
+    return 0;
+}

@@ -1,0 +1,19 @@
+#include "fuzz_input.h"
+#include "loan_commands.h"
+#include "recording_form.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QStringList in = fuzzedFields(data, size, 4);
+    runtime::testing::RecordingForm form({{"Text1", in[0]}, {"Text2", in[1]}, {"Text3", in[2]}, {"Text4", in[3]}});
+    loan::confirm(form);
+    // One message and no result, or all three results and the focus back in the amount.
+    const qsizetype warnings = form.journal().filter(QStringLiteral("warn ")).size();
+    const qsizetype captions = form.journal().filter(QStringLiteral("caption ")).size();
+    require((warnings == 1 && captions == 0) || (warnings == 0 && captions == 3 && form.journal().last() == "focus Text1"));
+    for (const char* label : {"Label6", "Label9", "Label13"}) {
+        const QString shown = form.value(QString::fromLatin1(label));
+        require(!shown.contains(QStringLiteral("inf")) && !shown.contains(QStringLiteral("nan")));
+        require(warnings == 1 || !shown.trimmed().isEmpty());
+    }
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QApplication>
+#include <thread>
+
+namespace runtime {
+namespace detail {
+
+// Loads the machine's font configuration on another core while the application connects
+// to the window system; the first window's captions need it straight after.
+struct FontConfigurationLoader {
+    FontConfigurationLoader();
+    ~FontConfigurationLoader();
+    void finish();
+    std::thread loading;
+};
+
+}  // namespace detail
+
+/// A calculator's application object: names the program for the desktop (its menu entry
+/// and icon), and prepares the fonts beside its own start-up.
+class Application : private detail::FontConfigurationLoader, public QApplication {
+public:
+    Application(int& argc, char** argv, const QString& name, const QString& desktopId, const QString& iconResource);
+};
+
+}  // namespace runtime
