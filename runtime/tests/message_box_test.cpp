@@ -18,12 +18,13 @@ private slots:
             QVERIFY(box);
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
             seen << box->windowTitle() << box->text() << QString::number(box->icon() == QMessageBox::Warning)
-                 << QString::number(face && face->role() == QAccessible::AlertMessage);
+                 << QString::number(face && face->role() == QAccessible::AlertMessage)
+                 << (face ? face->text(QAccessible::Name) + " / " + face->text(QAccessible::Value) + face->text(QAccessible::Description) : QString());
             for (QAbstractButton* button : box->buttons()) seen << button->text();
             QTest::keyClick(box, Qt::Key_Return);
         });
         runtime::showWarning(nullptr, QStringLiteral("注意"), QStringLiteral("贷款必须是正数！"));
-        QCOMPARE(seen, QStringList({"注意", "贷款必须是正数！", "1", "1", "确定"}));
+        QCOMPARE(seen, QStringList({"注意", "贷款必须是正数！", "1", "1", "注意 / 贷款必须是正数！", "确定"}));
     }
 };
 
