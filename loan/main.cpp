@@ -2,8 +2,7 @@
 #include "loan_window.h"
 
 int main(int argc, char* argv[]) {
-    runtime::Application app(argc, argv, QStringLiteral("loancalc"), QStringLiteral("io.github.quendrel.loancalc"),
-                             QStringLiteral(":/loan/loancalc.ico"));
+    runtime::Application app(argc, argv, QStringLiteral("loancalc"), QStringLiteral("io.github.quendrel.loancalc"));
     const auto window = loan::createWindow();
     window->show();
     return runtime::Application::exec();

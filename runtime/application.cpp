@@ -1,6 +1,5 @@
 #include "application.h"
 
-#include <QIcon>
 #include <fontconfig/fontconfig.h>
 
 namespace runtime {
@@ -16,13 +15,11 @@ void FontConfigurationLoader::finish() {
 
 }  // namespace detail
 
-Application::Application(int& argc, char** argv, const QString& name, const QString& desktopId,
-                         const QString& iconResource)
+Application::Application(int& argc, char** argv, const QString& name, const QString& desktopId)
     : QApplication(argc, argv) {
     finish();
     setApplicationName(name);
     setDesktopFileName(desktopId);
-    setWindowIcon(QIcon(iconResource));
 }
 
 }  // namespace runtime

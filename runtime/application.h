@@ -17,11 +17,12 @@ struct FontConfigurationLoader {
 
 }  // namespace detail
 
-/// A calculator's application object: names the program for the desktop (its menu entry
-/// and icon), and prepares the fonts beside its own start-up.
+/// A calculator's application object: names the program for the desktop (its menu entry,
+/// and through it the icon), and prepares the fonts beside its own start-up. The window's
+/// icon comes from its design.
 class Application : private detail::FontConfigurationLoader, public QApplication {
 public:
-    Application(int& argc, char** argv, const QString& name, const QString& desktopId, const QString& iconResource);
+    Application(int& argc, char** argv, const QString& name, const QString& desktopId);
 };
 
 }  // namespace runtime

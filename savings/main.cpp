@@ -2,8 +2,7 @@
 #include "savings_window.h"
 
 int main(int argc, char* argv[]) {
-    runtime::Application app(argc, argv, QStringLiteral("savecalc"), QStringLiteral("io.github.quendrel.savecalc"),
-                             QStringLiteral(":/savings/savecalc.ico"));
+    runtime::Application app(argc, argv, QStringLiteral("savecalc"), QStringLiteral("io.github.quendrel.savecalc"));
     const auto window = savings::createWindow();
     window->show();
     return runtime::Application::exec();
