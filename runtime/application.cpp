@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include <QTranslator>
 #include <fontconfig/fontconfig.h>
 
 namespace runtime {
@@ -20,6 +21,16 @@ Application::Application(int& argc, char** argv, const QString& name, const QStr
     finish();
     setApplicationName(name);
     setDesktopFileName(desktopId);
+    installQtTranslation(*this);
+}
+
+void installQtTranslation(QCoreApplication& application) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral(":/translations/qtbase_zh_CN.qm"))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
 }
 
 }  // namespace runtime

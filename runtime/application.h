@@ -17,9 +17,13 @@ struct FontConfigurationLoader {
 
 }  // namespace detail
 
+/// Makes Qt's own texts (context menus, standard buttons) Simplified Chinese, like the
+/// windows, whatever the user's locale.
+void installQtTranslation(QCoreApplication& application);
+
 /// A calculator's application object: names the program for the desktop (its menu entry,
 /// and through it the icon), and prepares the fonts beside its own start-up. The window's
-/// icon comes from its design.
+/// icon comes from its design, and Qt's own texts are Chinese.
 class Application : private detail::FontConfigurationLoader, public QApplication {
 public:
     Application(int& argc, char** argv, const QString& name, const QString& desktopId);

@@ -1,7 +1,10 @@
 #include "form_window.h"
 
+#include "contrast.h"
+#include "fitted_label.h"
 #include "fonts.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QGroupBox>
@@ -56,36 +59,70 @@ protected:
     }
 };
 
-// Labels and frames paint themselves: opaque ones fill their box with their background
-// (the button face unless the design gives a colour), and every one draws its caption in
-// its text colour.
-void paintLike(QWidget* widget, const design::Look& look) {
-    QPalette palette = widget->palette();
-    const QColor fill = look.background ? colourOf(*look.background) : palette.color(QPalette::Button);
-    palette.setColor(QPalette::Window, fill);
-    if (look.text) palette.setColor(QPalette::WindowText, colourOf(*look.text));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(look.opaque);
+QColor legible(const QColor& preferred, const QColor& background) {
+    const auto rgb = [](const QColor& c) {
+        return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())};
+    };
+    const Rgb chosen = legibleText(rgb(preferred), rgb(background));
+    return chosen == rgb(preferred) ? preferred : QColor(chosen.red, chosen.green, chosen.blue);
 }
+
+}  // namespace
+
+// Designed colours are used as they are; the rest comes from the platform's palette for the
+// control's kind, so it follows the desktop's theme. A text colour the design leaves to the
+// platform is kept only where it is legible on what lies beneath it: a theme's light text on
+// a designed light background gives way to black.
+void FormWindow::applyLook(const Styled& styled) {
+    QWidget* widget = styled.widget;
+    if (!widget) return;
+    const design::Look& look = styled.look;
+    const QPalette platform = QApplication::palette(widget);
+    QPalette palette = platform;
+    switch (styled.kind) {
+    case design::Kind::Frame:
+    case design::Kind::Label: {
+        // Labels and frames paint themselves: opaque ones fill their box with their
+        // background (the button face unless the design gives a colour), transparent ones
+        // show their container through.
+        const QColor fill = look.background ? colourOf(*look.background) : platform.color(QPalette::Button);
+        const QColor beneath = look.opaque || !styled.container ? fill : styled.container->palette().color(QPalette::Window);
+        palette.setColor(QPalette::Window, fill);
+        palette.setColor(QPalette::WindowText,
+                         look.text ? colourOf(*look.text) : legible(platform.color(QPalette::ButtonText), beneath));
+        widget->setAutoFillBackground(look.opaque);
+        break;
+    }
+    case design::Kind::TextBox:
+    case design::Kind::Button: {
+        const bool box = styled.kind == design::Kind::TextBox;
+        const QPalette::ColorRole back = box ? QPalette::Base : QPalette::Button;
+        const QPalette::ColorRole fore = box ? QPalette::Text : QPalette::ButtonText;
+        if (look.background) palette.setColor(back, colourOf(*look.background));
+        palette.setColor(fore, look.text ? colourOf(*look.text) : legible(platform.color(fore), palette.color(back)));
+        break;
+    }
+    case design::Kind::Image:
+        return;
+    }
+    widget->setPalette(palette);
+}
+
+namespace {
 
 QWidget* makeControl(const design::Control& row, QWidget* container) {
     const QString caption = qs(row.caption);
     switch (row.kind) {
     case design::Kind::Frame: {
-        auto* frame = new FrameBox(caption, container);
-        paintLike(frame, row.look);
-        return frame;
+        return new FrameBox(caption, container);
     }
     case design::Kind::Label: {
-        auto* label = new QLabel(container);
+        auto* label = new FittedLabel(container);
         label->setTextFormat(Qt::PlainText);
         label->setText(caption);
         label->setWordWrap(true);
-        label->setMargin(0);
-        label->setIndent(0);
         const Qt::Alignment across = row.look.alignment == design::Alignment::Centred ? Qt::AlignHCenter : Qt::AlignLeft;
         label->setAlignment(across | Qt::AlignTop);
-        paintLike(label, row.look);
         return label;
     }
     case design::Kind::TextBox: {
@@ -121,9 +158,8 @@ FormWindow::FormWindow(const design::Window& design) : form_(this) {
         picture_ = std::async(std::launch::async, [resource = qs(design.picture)] { return QImage(resource); }).share();
     }
 
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourOf(design.background));
-    setPalette(palette);
+    background_ = colourOf(design.background);
+    applyLooks();
     if (design.font) setFont(fontFor(*design.font));
 
     const QSize client(pixels(design.clientWidth), pixels(design.clientHeight));
@@ -134,6 +170,13 @@ FormWindow::FormWindow(const design::Window& design) : form_(this) {
     } else {
         resize(client);
     }
+}
+
+void FormWindow::applyLooks() {
+    QPalette palette = QApplication::palette(this);
+    palette.setColor(QPalette::Window, background_);
+    setPalette(palette);
+    for (const Styled& styled : styled_) applyLook(styled);
 }
 
 void FormWindow::setWarning(WidgetForm::Warning warning) { form_.setWarning(std::move(warning)); }
@@ -172,6 +215,9 @@ bool FormWindow::event(QEvent* event) {
     case QEvent::UpdateRequest:
         fitOuterSize();
         break;
+    case QEvent::ApplicationPaletteChange:
+        applyLooks();
+        break;
     default:
         break;
     }
@@ -199,6 +245,8 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
             control->setFont(fontFor(*row.font));
         }
         if (!takesFocus(row.kind)) control->setFocusPolicy(Qt::NoFocus);
+        window->styled_.push_back({control, container, row.kind, row.look});
+        window->applyLook(window->styled_.back());
         containers.insert(control->objectName(), control);
         built.push_back(control);
     }

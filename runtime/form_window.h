@@ -3,12 +3,15 @@
 #include "design.h"
 #include "widget_form.h"
 
+#include <QColor>
 #include <QImage>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
 #include <functional>
 #include <future>
 #include <memory>
+#include <vector>
 
 namespace runtime {
 
@@ -36,7 +39,21 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    friend std::unique_ptr<FormWindow> buildWindow(const design::Window& design);
+
+    // A control with the look its design gives it, to paint again when the theme changes.
+    struct Styled {
+        QPointer<QWidget> widget;
+        QPointer<QWidget> container;
+        design::Kind kind;
+        design::Look look;
+    };
+    void applyLook(const Styled& styled);
+    void applyLooks();
     void fitOuterSize();
+
+    QColor background_;
+    std::vector<Styled> styled_;
 
     std::shared_future<QImage> picture_;  // decoded beside the building of the controls
     WidgetForm form_;

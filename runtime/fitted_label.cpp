@@ -1,0 +1,173 @@
+#include "fitted_label.h"
+
+#include <QFontInfo>
+#include <QHelpEvent>
+#include <QImage>
+#include <QPainter>
+#include <QTextLayout>
+#include <QToolTip>
+#include <cmath>
+
+namespace runtime {
+
+struct FittedLabel::Fit {
+    // What the fit was made for.
+    QString text;
+    QSize size;
+    QFont font;
+    Qt::Alignment alignment;
+    qreal pixelRatio = 1;
+    // What is drawn.
+    std::unique_ptr<QTextLayout> layout;
+    bool asDesigned = true;
+    bool tooLong = false;
+
+    bool madeFor(const FittedLabel& label) const {
+        return text == label.text() && size == label.size() && font == label.font() &&
+               alignment == label.alignment() && pixelRatio == label.devicePixelRatioF();
+    }
+};
+
+namespace {
+
+std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, const QSize& box, Qt::Alignment alignment,
+                                    QTextOption::WrapMode wrap) {
+    auto layout = std::make_unique<QTextLayout>(text, font);
+    QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(wrap);
+    layout->setTextOption(option);
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal y = 0;
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition(QPointF(0, y));
+        y += line.height() + leading;
+    }
+    layout->endLayout();
+    return layout;
+}
+
+// Whether a drawn layout puts ink on the outermost columns or the bottom row of the box.
+bool inkOnEdges(const QTextLayout& layout, const QSize& box, qreal pixelRatio) {
+    QImage ink(QSize(std::ceil(box.width() * pixelRatio), std::ceil(box.height() * pixelRatio)), QImage::Format_ARGB32_Premultiplied);
+    ink.setDevicePixelRatio(pixelRatio);
+    ink.fill(Qt::transparent);
+    {
+        QPainter painter(&ink);
+        painter.setPen(Qt::black);
+        layout.draw(&painter, QPointF(0, 0));
+    }
+    const int right = ink.width() - 1, bottom = ink.height() - 1;
+    for (int y = 0; y <= bottom; ++y) {
+        if (qAlpha(ink.pixel(0, y)) || qAlpha(ink.pixel(right, y))) return true;
+    }
+    for (int x = 0; x <= right; ++x) {
+        if (qAlpha(ink.pixel(x, bottom))) return true;
+    }
+    return false;
+}
+
+// Every line lies within the box, none is only the blanks left over from a break, and no
+// ink touches the sides or the bottom. Where each line keeps a pixel clear of the sides
+// and the bottom, no glyph can reach them and nothing needs to be drawn to know.
+bool fits(const QTextLayout& layout, const QString& text, const QSize& box, qreal pixelRatio) {
+    bool clearOfEdges = true;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const QRectF drawn = line.naturalTextRect();
+        if (drawn.left() < -0.01 || drawn.right() > box.width() + 0.01 || drawn.bottom() > box.height() + 0.01) return false;
+        if (layout.lineCount() > 1 && text.mid(line.textStart(), line.textLength()).trimmed().isEmpty()) return false;
+        if (drawn.left() < 1 || drawn.right() > box.width() - 1 || drawn.bottom() > box.height() - 1) clearOfEdges = false;
+    }
+    return clearOfEdges || !inkOnEdges(layout, box, pixelRatio);
+}
+
+QFont atPixelSize(QFont font, int pixels) {
+    font.setPixelSize(pixels);
+    return font;
+}
+
+}  // namespace
+
+FittedLabel::FittedLabel(QWidget* parent) : QLabel(parent) {}
+
+FittedLabel::~FittedLabel() = default;
+
+const FittedLabel::Fit& FittedLabel::fit() const {
+    if (fit_ && fit_->madeFor(*this)) return *fit_;
+    auto made = std::make_unique<Fit>();
+    made->text = text();
+    made->size = size();
+    made->font = font();
+    made->alignment = alignment();
+    made->pixelRatio = devicePixelRatioF();
+
+    const int designed = QFontInfo(font()).pixelSize();
+    const auto attempt = [&](int pixels, QTextOption::WrapMode wrap) {
+        auto layout = layOut(made->text, atPixelSize(font(), pixels), size(), alignment(), wrap);
+        if (!fits(*layout, made->text, size(), made->pixelRatio)) return false;
+        made->layout = std::move(layout);
+        return true;
+    };
+    // The design's own size and breaks first; then smaller sizes on one line, so a figure
+    // stays whole on its line; then smaller sizes broken between words; then anywhere.
+    bool placed = made->text.trimmed().isEmpty() || attempt(designed, QTextOption::WordWrap);
+    made->asDesigned = placed;
+    for (int pixels = designed - 1; !placed && pixels >= kFloorPixelSize; --pixels) placed = attempt(pixels, QTextOption::NoWrap);
+    for (int pixels = designed - 1; !placed && pixels >= kFloorPixelSize; --pixels) placed = attempt(pixels, QTextOption::WordWrap);
+    for (int pixels = designed; !placed && pixels >= kFloorPixelSize; --pixels) placed = attempt(pixels, QTextOption::WrapAnywhere);
+    if (!placed) {
+        // As many marks as the box holds, at the caption's own size where one fits at all.
+        made->tooLong = true;
+        for (const int pixels : {designed, kFloorPixelSize}) {
+            const QFont markFont = atPixelSize(font(), pixels);
+            const int room = static_cast<int>((width() - 2) / QFontMetricsF(markFont).horizontalAdvance(QLatin1Char('#')));
+            for (int count = std::max(room, 1); !placed && count >= 1; --count) {
+                const QString mark(count, QLatin1Char('#'));
+                auto layout = layOut(mark, markFont, size(), alignment(), QTextOption::NoWrap);
+                placed = fits(*layout, mark, size(), made->pixelRatio);
+                if (placed) made->layout = std::move(layout);
+            }
+            if (placed) break;
+        }
+    }
+    if (!made->layout) made->layout = layOut(made->text, font(), size(), alignment(), QTextOption::WordWrap);
+    fit_ = std::move(made);
+    return *fit_;
+}
+
+QStringList FittedLabel::shownLines() const {
+    const QTextLayout& layout = *fit().layout;
+    QStringList lines;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        lines << layout.text().mid(line.textStart(), line.textLength());
+    }
+    return lines;
+}
+
+QFont FittedLabel::shownFont() const { return fit().layout->font(); }
+
+bool FittedLabel::shownAsDesigned() const { return fit().asDesigned; }
+
+bool FittedLabel::shownTooLong() const { return fit().tooLong; }
+
+void FittedLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    painter.setPen(palette().color(foregroundRole()));
+    fit().layout->draw(&painter, QPointF(0, 0));
+}
+
+bool FittedLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        // A caption drawn smaller, broken or replaced by the mark is shown whole on hover.
+        if (!shownAsDesigned()) QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        else QToolTip::hideText();
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+}  // namespace runtime

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLabel>
+#include <QStringList>
+#include <memory>
+
+namespace runtime {
+
+/// A label that never shows its caption cut: it draws it in its own font, breaking lines
+/// as a label does; where that does not fit the box, at a smaller size down to a legible
+/// floor, on one line before several; and where even that fails, it shows a row of "#",
+/// the spreadsheet's sign for a figure too wide for its cell, with the whole caption in its
+/// tooltip. No ink falls on the box's side columns or its bottom row. The caption itself,
+/// as text() reads it and screen readers hear it, is never changed.
+class FittedLabel : public QLabel {
+public:
+    /// The smallest pixel size a caption is drawn at.
+    static constexpr int kFloorPixelSize = 9;
+
+    explicit FittedLabel(QWidget* parent = nullptr);
+    ~FittedLabel() override;
+
+    /// The lines as drawn: the caption's characters, broken where they must be, or the mark.
+    QStringList shownLines() const;
+    /// The font the lines are drawn in.
+    QFont shownFont() const;
+    /// True when the caption is drawn as the design lays it out: its own size, its own breaks.
+    bool shownAsDesigned() const;
+    /// True when the caption cannot be drawn whole and the box shows the mark instead.
+    bool shownTooLong() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct Fit;
+    const Fit& fit() const;
+
+    mutable std::unique_ptr<Fit> fit_;
+};
+
+}  // namespace runtime
