@@ -48,30 +48,37 @@ std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, cons
     return layout;
 }
 
-// Whether a drawn layout puts ink on the outermost columns or the bottom row of the box.
-bool inkOnEdges(const QTextLayout& layout, const QSize& box, qreal pixelRatio) {
-    QImage ink(QSize(std::ceil(box.width() * pixelRatio), std::ceil(box.height() * pixelRatio)), QImage::Format_ARGB32_Premultiplied);
+// Whether a drawn layout puts ink beyond the box, where it would be cut away, or on its
+// bottom row or a side column other than the one the lines are aligned to.
+bool inkOnEdges(const QTextLayout& layout, const QSize& box, Qt::Alignment alignment, qreal pixelRatio) {
+    constexpr int margin = 3;
+    const QSize around = box.grownBy(QMargins(margin, margin, margin, margin));
+    QImage ink(QSize(std::ceil(around.width() * pixelRatio), std::ceil(around.height() * pixelRatio)), QImage::Format_ARGB32_Premultiplied);
     ink.setDevicePixelRatio(pixelRatio);
     ink.fill(Qt::transparent);
     {
         QPainter painter(&ink);
         painter.setPen(Qt::black);
-        layout.draw(&painter, QPointF(0, 0));
+        layout.draw(&painter, QPointF(margin, margin));
     }
-    const int right = ink.width() - 1, bottom = ink.height() - 1;
-    for (int y = 0; y <= bottom; ++y) {
-        if (qAlpha(ink.pixel(0, y)) || qAlpha(ink.pixel(right, y))) return true;
-    }
-    for (int x = 0; x <= right; ++x) {
-        if (qAlpha(ink.pixel(x, bottom))) return true;
+    const auto device = [pixelRatio](qreal logical) { return static_cast<int>(std::lround(logical * pixelRatio)); };
+    const int left = device(margin), top = device(margin);
+    const int right = device(margin + box.width()) - 1, bottom = device(margin + box.height()) - 1;
+    const bool leftFree = !(alignment & Qt::AlignLeft), rightFree = !(alignment & Qt::AlignRight);
+    for (int y = 0; y < ink.height(); ++y) {
+        for (int x = 0; x < ink.width(); ++x) {
+            if (!qAlpha(ink.pixel(x, y))) continue;
+            if (x < left || x > right || y < top || y >= bottom) return true;
+            if ((x == left && leftFree) || (x == right && rightFree)) return true;
+        }
     }
     return false;
 }
 
 // Every line lies within the box, none is only the blanks left over from a break, and no
-// ink touches the sides or the bottom. Where each line keeps a pixel clear of the sides
+// ink is cut away or touches the edges. Where each line keeps a pixel clear of the sides
 // and the bottom, no glyph can reach them and nothing needs to be drawn to know.
-bool fits(const QTextLayout& layout, const QString& text, const QSize& box, qreal pixelRatio) {
+bool fits(const QTextLayout& layout, const QString& text, const QSize& box, Qt::Alignment alignment, qreal pixelRatio) {
     bool clearOfEdges = true;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
@@ -80,7 +87,7 @@ bool fits(const QTextLayout& layout, const QString& text, const QSize& box, qrea
         if (layout.lineCount() > 1 && text.mid(line.textStart(), line.textLength()).trimmed().isEmpty()) return false;
         if (drawn.left() < 1 || drawn.right() > box.width() - 1 || drawn.bottom() > box.height() - 1) clearOfEdges = false;
     }
-    return clearOfEdges || !inkOnEdges(layout, box, pixelRatio);
+    return clearOfEdges || !inkOnEdges(layout, box, alignment, pixelRatio);
 }
 
 QFont atPixelSize(QFont font, int pixels) {
@@ -104,15 +111,20 @@ const FittedLabel::Fit& FittedLabel::fit() const {
     made->pixelRatio = devicePixelRatioF();
 
     const int designed = QFontInfo(font()).pixelSize();
+    QString shown = made->text;
     const auto attempt = [&](int pixels, QTextOption::WrapMode wrap) {
-        auto layout = layOut(made->text, atPixelSize(font(), pixels), size(), alignment(), wrap);
-        if (!fits(*layout, made->text, size(), made->pixelRatio)) return false;
+        auto layout = layOut(shown, atPixelSize(font(), pixels), size(), alignment(), wrap);
+        if (!fits(*layout, shown, size(), alignment(), made->pixelRatio)) return false;
         made->layout = std::move(layout);
         return true;
     };
-    // The design's own size and breaks first; then smaller sizes on one line, so a figure
-    // stays whole on its line; then smaller sizes broken between words; then anywhere.
-    bool placed = made->text.trimmed().isEmpty() || attempt(designed, QTextOption::WordWrap);
+    // The design's own size and breaks first. Then the blanks at either end, which draw
+    // nothing (a figure's leading blank only keeps the place of its sign), are left out,
+    // and the caption is tried at its own size and smaller ones on one line, so a figure
+    // stays whole on its line; then broken between words; then anywhere.
+    bool placed = shown.trimmed().isEmpty() || attempt(designed, QTextOption::WordWrap);
+    shown = shown.trimmed();
+    if (!placed) placed = attempt(designed, QTextOption::NoWrap);
     made->asDesigned = placed;
     for (int pixels = designed - 1; !placed && pixels >= kFloorPixelSize; --pixels) placed = attempt(pixels, QTextOption::NoWrap);
     for (int pixels = designed - 1; !placed && pixels >= kFloorPixelSize; --pixels) placed = attempt(pixels, QTextOption::WordWrap);
@@ -126,7 +138,7 @@ const FittedLabel::Fit& FittedLabel::fit() const {
             for (int count = std::max(room, 1); !placed && count >= 1; --count) {
                 const QString mark(count, QLatin1Char('#'));
                 auto layout = layOut(mark, markFont, size(), alignment(), QTextOption::NoWrap);
-                placed = fits(*layout, mark, size(), made->pixelRatio);
+                placed = fits(*layout, mark, size(), alignment(), made->pixelRatio);
                 if (placed) made->layout = std::move(layout);
             }
             if (placed) break;

@@ -8,11 +8,15 @@ namespace runtime {
 
 /// A label that never shows its caption cut: it draws it in its own font, breaking lines
 /// as a label does; where that does not fit the box, at a smaller size down to a legible
-/// floor, on one line before several; and where even that fails, it shows a row of "#",
+/// floor, on one line before several (leaving out the blanks at either end, which draw
+/// nothing); and where even that fails, it shows a row of "#",
 /// the spreadsheet's sign for a figure too wide for its cell, with the whole caption in its
-/// tooltip. No ink falls on the box's side columns or its bottom row. The caption itself,
+/// tooltip. No ink is cut away, and none falls on the box's bottom row or a side column
+/// other than the one its lines are aligned to. The caption itself,
 /// as text() reads it and screen readers hear it, is never changed.
 class FittedLabel : public QLabel {
+    Q_OBJECT
+
 public:
     /// The smallest pixel size a caption is drawn at.
     static constexpr int kFloorPixelSize = 9;
@@ -24,7 +28,8 @@ public:
     QStringList shownLines() const;
     /// The font the lines are drawn in.
     QFont shownFont() const;
-    /// True when the caption is drawn as the design lays it out: its own size, its own breaks.
+    /// True when the caption is drawn as the design lays it out: its own size, its own breaks
+    /// (blanks at either end aside).
     bool shownAsDesigned() const;
     /// True when the caption cannot be drawn whole and the box shows the mark instead.
     bool shownTooLong() const;

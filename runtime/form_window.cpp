@@ -160,6 +160,7 @@ FormWindow::FormWindow(const design::Window& design) : form_(this) {
 
     background_ = colourOf(design.background);
     applyLooks();
+    qApp->installEventFilter(this);
     if (design.font) setFont(fontFor(*design.font));
 
     const QSize client(pixels(design.clientWidth), pixels(design.clientHeight));
@@ -207,6 +208,13 @@ void FormWindow::fitOuterSize() {
     pendingOuterSize_ = QSize();
 }
 
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A new desktop theme reaches the application; controls with looks of their own are
+    // painted again from it.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) applyLooks();
+    return QWidget::eventFilter(watched, event);
+}
+
 bool FormWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
@@ -214,9 +222,6 @@ bool FormWindow::event(QEvent* event) {
     case QEvent::Resize:
     case QEvent::UpdateRequest:
         fitOuterSize();
-        break;
-    case QEvent::ApplicationPaletteChange:
-        applyLooks();
         break;
     default:
         break;

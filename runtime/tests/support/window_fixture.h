@@ -1,6 +1,8 @@
 #pragma once
 
+#include "fitted_label.h"
 #include "form_window.h"
+#include "ink.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -99,19 +101,27 @@ protected:
         }
     }
 
-    /// Labels whose caption, wrapped to the label's width, does not fit its box. Blanks at
-    /// either end draw nothing (a result's leading blank only keeps the sign's place).
-    QStringList labelsCutOff() const {
-        QStringList cut;
-        for (const QLabel* label : window->findChildren<QLabel*>()) {
-            const QString ink = label->text().trimmed();
-            const QRect needed = QFontMetrics(label->font())
-                                     .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap | label->alignment(), ink);
-            if (!ink.isEmpty() && (needed.width() > label->width() || needed.height() > label->height())) {
-                cut << QStringLiteral("%1 needs %2x%3").arg(label->objectName()).arg(needed.width()).arg(needed.height());
-            }
+    /// Labels whose caption the builder had to draw smaller, broken otherwise, or as the mark.
+    QStringList captionsNotAsDesigned() const {
+        QStringList changed;
+        for (const FittedLabel* label : window->findChildren<FittedLabel*>()) {
+            if (!label->shownAsDesigned()) changed << label->objectName() + ": " + label->text();
         }
-        return cut;
+        return changed;
+    }
+
+    /// Why a result is not drawn whole inside its box on `paper`, or empty where it is: every
+    /// character but the blanks, or else the too-long mark, and no ink on its sides or bottom.
+    QString notShownWhole(const QString& name, QRgb paper) const {
+        const auto* label = window->findChild<FittedLabel*>(name);
+        const QString drawn = label->shownLines().join(QString());
+        const bool whole = label->shownTooLong() ? drawn.count('#') == drawn.size() && drawn.size() >= 2
+                                                  : QString(drawn).remove(' ') == QString(label->text()).remove(' ');
+        if (!whole) return name + " draws " + drawn + " for " + label->text();
+        if (testing::inkOnEdges(window->grab().toImage(), clientRect(name), paper, label->alignment() & Qt::AlignLeft)) {
+            return name + " inks its edge: " + label->text();
+        }
+        return QString();
     }
 
     std::unique_ptr<FormWindow> window;
