@@ -9,6 +9,8 @@ start_x_session() {
   trap stop_x_session EXIT
   for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
   export DISPLAY=":$(cat "$display_file")"
+  # The programs draw on this server, whatever platform the caller's environment names.
+  export QT_QPA_PLATFORM=xcb
   rm -f "$display_file"
   openbox --sm-disable >/dev/null 2>&1 &
   window_manager=$!
