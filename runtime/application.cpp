@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <fontconfig/fontconfig.h>
 
@@ -26,7 +27,9 @@ Application::Application(int& argc, char** argv, const QString& name, const QStr
 
 void installQtTranslation(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral(":/translations/qtbase_zh_CN.qm"))) {
+    // Qt's own Simplified Chinese, from where Qt keeps its translations (on Debian, the
+    // package qt6-translations-l10n); without it Qt's texts stay English.
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     } else {
         delete translator;

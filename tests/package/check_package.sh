@@ -29,7 +29,7 @@ done
 echo "ok: the package holds both programs, their menu entries, icons and metainfo"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 qt6-qpa-plugins fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-liberation; do
+for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-liberation; do
   grep -q "$needed" <<<"$depends" || { echo "FAIL: Depends lacks $needed: $depends" >&2; exit 1; }
 done
 echo "ok: Depends: $depends"
