@@ -1,5 +1,6 @@
 #include "fitted_label.h"
 
+#include <QAccessibleWidget>
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QImage>
@@ -97,7 +98,68 @@ QFont atPixelSize(QFont font, int pixels) {
 
 }  // namespace
 
-FittedLabel::FittedLabel(QWidget* parent) : QLabel(parent) {}
+namespace {
+
+// What screen readers see of a label: its name is the caption beside it where the design
+// gives one (a result is named by what it is), else its own caption; its text, whatever the
+// box shows, is the caption itself, readable through the text interface.
+class FittedLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit FittedLabelAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return widget()->accessibleName().isEmpty() ? caption() : widget()->accessibleName();
+        if (kind == QAccessible::Value) return caption();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override { return caption().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(caption().size()); }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = 0;
+        *end = std::max(offset, characterCount());
+        return QString();
+    }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+
+private:
+    QString caption() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String(FittedLabel::staticMetaObject.className()) && object->isWidgetType()) {
+        return new FittedLabelAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FittedLabel::FittedLabel(QWidget* parent) : QLabel(parent) {
+    static const bool installed = (QAccessible::installFactory(&accessibleFor), true);
+    Q_UNUSED(installed);
+}
+
+void FittedLabel::setCaption(const QString& caption) {
+    const QString before = text();
+    setText(caption);
+    if (before == caption) return;
+    QAccessibleTextUpdateEvent changed(this, 0, before, caption);
+    QAccessible::updateAccessibility(&changed);
+}
 
 FittedLabel::~FittedLabel() = default;
 

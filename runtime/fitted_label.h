@@ -13,7 +13,8 @@ namespace runtime {
 /// the spreadsheet's sign for a figure too wide for its cell, with the whole caption in its
 /// tooltip. No ink is cut away, and none falls on the box's bottom row or a side column
 /// other than the one its lines are aligned to. The caption itself,
-/// as text() reads it and screen readers hear it, is never changed.
+/// as text() reads it and screen readers hear it, is never changed: a screen reader reads
+/// it through the text interface, under the name the design gives the label.
 class FittedLabel : public QLabel {
     Q_OBJECT
 
@@ -23,6 +24,9 @@ public:
 
     explicit FittedLabel(QWidget* parent = nullptr);
     ~FittedLabel() override;
+
+    /// Replaces the caption and tells screen readers what changed.
+    void setCaption(const QString& caption);
 
     /// The lines as drawn: the caption's characters, broken where they must be, or the mark.
     QStringList shownLines() const;

@@ -1,5 +1,6 @@
 #include "widget_form.h"
 
+#include "fitted_label.h"
 #include "message_box.h"
 
 #include <QLabel>
@@ -27,6 +28,7 @@ void WidgetForm::setText(QStringView textBox, const QString& text) {
 }
 
 void WidgetForm::setCaption(QStringView label, const QString& caption) {
+    if (auto* fitted = find<FittedLabel>(label)) return fitted->setCaption(caption);
     if (auto* target = find<QLabel>(label)) target->setText(caption);
 }
 

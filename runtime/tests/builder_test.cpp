@@ -3,6 +3,7 @@
 #include "form_window.h"
 #include "ink.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -27,9 +28,11 @@ constexpr Control kControls[] = {
     {"Field", Kind::TextBox, "Form1", 1500, 1950, 1200, 300, 5, "", kKai10, standard},
 };
 
+constexpr AccessibleName kNames[] = {{"Result", "结果"}};
+
 constexpr Window kDesign{
     .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 2400,
-    .background = kGrey, .picture = "", .icon = "", .font = std::nullopt, .controls = kControls, .accessibleNames = {},
+    .background = kGrey, .picture = "", .icon = "", .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
 QPalette darkTheme() {
@@ -60,8 +63,8 @@ private slots:
         const auto window = runtime::buildWindow(kDesign);
         window->findChild<QLabel*>("Result")->setText(" 12.5");
         const QImage shot = window->grab().toImage();
-        for (const QString& name : {"OnPanel", "Blue", "Result", "Themed"}) {
-            QVERIFY2(runtime::testing::inkContrast(shot, boxOf(window.get(), name)) >= 4.5, qPrintable(name));
+        for (const char* name : {"OnPanel", "Blue", "Result", "Themed"}) {
+            QVERIFY2(runtime::testing::inkContrast(shot, boxOf(window.get(), name)) >= 4.5, name);
         }
         QCOMPARE(shot.pixelColor(boxOf(window.get(), "Result").bottomLeft()), QColor(0xC0, 0xFF, 0xFF));
         QCOMPARE(shot.pixelColor(boxOf(window.get(), "OnPanel").bottomLeft()), QColor(0xE0, 0xE0, 0xE0));
@@ -127,6 +130,22 @@ private slots:
         QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), result->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(result, &hover);
         QTRY_COMPARE(QToolTip::text(), figure);
+    }
+
+    void result_reads_its_figure_under_the_caption_beside_it() {
+        const auto window = runtime::buildWindow(kDesign);
+        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(window->findChild<QLabel*>("Result"));
+        QAccessibleInterface* plain = QAccessible::queryAccessibleInterface(window->findChild<QLabel*>("OnPanel"));
+        QVERIFY(result && result->textInterface() && plain);
+        const auto read = [](QAccessibleInterface* face) {
+            return QStringList{face->text(QAccessible::Name), face->textInterface()->text(0, face->textInterface()->characterCount())};
+        };
+        QCOMPARE(read(result), QStringList({"结果", ""}));
+        QCOMPARE(read(plain), QStringList({"说明", "说明"}));
+        const QString figure = " 1" + QString(44, '0') + ".000000";  // drawn as the mark, read whole
+        window->form().setCaption(u"Result", figure);
+        QCOMPARE(read(result), QStringList({"结果", figure}));
+        QCOMPARE(result->text(QAccessible::Value), figure);
     }
 
     void text_box_menu_speaks_chinese() {

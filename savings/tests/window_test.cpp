@@ -98,7 +98,7 @@ private slots:
 
     void every_caption_keeps_its_designed_size_and_totals_are_never_cut() {
         QCOMPARE(captionsNotAsDesigned().join(" | "), QString());
-        for (const QString& deposit : {"1e10", "1e15", "1e300"}) {
+        for (const char* deposit : {"1e10", "1e15", "1e300"}) {
             fill(fields, {deposit, "2.25", "12"});
             click("Command1");
             QCOMPARE(notShownWhole("Label7", qRgb(0xE0, 0xE0, 0xE0)), QString());
