@@ -39,10 +39,16 @@ void confirm(runtime::Form& form) {
 
     const std::optional<Repayment> plan = repayment(amount, term, repayments, ratePercent);
     if (!plan) return form.warn(kTitle, QStringLiteral("计算结果超出范围！"));
-    form.setCaption(u"Label6", QString::fromStdString(runtime::numberText(plan->interval)));
-    form.setCaption(u"Label9", runtime::formatted(plan->payment, " #0.000000"));
-    form.setCaption(u"Label13", runtime::formatted(plan->total, "####.0000"));
+    const QString interval = QString::fromStdString(runtime::numberText(plan->interval));
+    const QString payment = runtime::formatted(plan->payment, " #0.000000");
+    const QString total = runtime::formatted(plan->total, "####.0000");
+    form.setCaption(u"Label6", interval);
+    form.setCaption(u"Label9", payment);
+    form.setCaption(u"Label13", total);
     form.setFocus(u"Text1");
+    // The panel read as the sentence it makes, said where the focus now is.
+    form.announce(QStringLiteral("每隔 %1 月偿还一次，每次偿还金额为 %2 万元。偿还总额为 %3 万元。")
+                      .arg(interval.trimmed(), payment.trimmed(), total.trimmed()));
 }
 
 void clear(runtime::Form& form) {

@@ -3,6 +3,7 @@
 #include "fitted_label.h"
 #include "message_box.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -28,12 +29,26 @@ void WidgetForm::setText(QStringView textBox, const QString& text) {
 }
 
 void WidgetForm::setCaption(QStringView label, const QString& caption) {
+    withdrawAnnouncement();
     if (auto* fitted = find<FittedLabel>(label)) return fitted->setCaption(caption);
     if (auto* target = find<QLabel>(label)) target->setText(caption);
 }
 
 void WidgetForm::setFocus(QStringView control) {
     if (auto* target = find<QWidget>(control)) target->setFocus(Qt::OtherFocusReason);
+}
+
+void WidgetForm::announce(const QString& text) {
+    withdrawAnnouncement();
+    announcer_ = QApplication::focusWidget();
+    if (!announcer_ || !window_ || announcer_->window() != window_) announcer_ = window_;
+    if (announcer_) announcer_->setAccessibleDescription(text);
+}
+
+// An announcement said once is not left behind to be read again as the control's description.
+void WidgetForm::withdrawAnnouncement() {
+    if (announcer_) announcer_->setAccessibleDescription(QString());
+    announcer_ = nullptr;
 }
 
 void WidgetForm::warn(const QString& title, const QString& prompt) { warning_(window_, title, prompt); }

@@ -23,6 +23,7 @@ public:
     void setCaption(QStringView label, const QString& caption) override;
     void setFocus(QStringView control) override;
     void warn(const QString& title, const QString& prompt) override;
+    void announce(const QString& text) override;
     void close() override;
 
     /// Replaces what shows the message boxes.
@@ -32,7 +33,10 @@ private:
     template <typename Widget>
     Widget* find(QStringView name) const;
 
+    void withdrawAnnouncement();
+
     QPointer<QWidget> window_;
+    QPointer<QWidget> announcer_;  // the control whose description says the last results
     Warning warning_;
 };
 

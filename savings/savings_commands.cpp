@@ -34,7 +34,9 @@ void calculate(runtime::Form& form) {
 
     const std::optional<double> total = totalWithInterest(deposit, rate, count);
     if (!total) return form.warn(kTitle, QStringLiteral("计算结果超出范围！"));
-    form.setCaption(u"Label7", runtime::formatted(*total, "0.##") + u'元');
+    const QString shown = runtime::formatted(*total, "0.##") + u'元';
+    form.setCaption(u"Label7", shown);
+    form.announce(QStringLiteral("本利和：") + shown);
 }
 
 void clear(runtime::Form& form) {

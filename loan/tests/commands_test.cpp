@@ -29,7 +29,9 @@ const QString kRange = QStringLiteral("warn 注意: 计算结果超出范围！"
 
 QStringList results(const char* interval, const char* payment, const char* total) {
     return {QStringLiteral("caption Label6 = ") + interval, QStringLiteral("caption Label9 = ") + payment,
-            QStringLiteral("caption Label13 = ") + total, "focus Text1"};
+            QStringLiteral("caption Label13 = ") + total, "focus Text1",
+            QStringLiteral("announce 每隔 %1 月偿还一次，每次偿还金额为 %2 万元。偿还总额为 %3 万元。")
+                .arg(QString(interval).trimmed(), QString(payment).trimmed(), total)};
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Confirm, testing::Values(

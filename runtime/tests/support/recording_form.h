@@ -28,6 +28,7 @@ public:
     void warn(const QString& title, const QString& prompt) override {
         journal_ << QStringLiteral("warn %1: %2").arg(title, prompt);
     }
+    void announce(const QString& text) override { journal_ << QStringLiteral("announce %1").arg(text); }
     void close() override { journal_ << QStringLiteral("close"); }
 
     /// The steps taken so far.

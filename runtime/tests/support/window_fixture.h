@@ -63,6 +63,11 @@ protected:
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(name));
         return face ? face->text(QAccessible::Name) : QString();
     }
+    /// What a screen reader hears as the focused control's description.
+    static QString focusedDescription() {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        return face ? face->text(QAccessible::Description) : QString();
+    }
     static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
     /// The control's rectangle in the window's client coordinates.
     QRect clientRect(const QString& name) const {
