@@ -77,16 +77,21 @@ bool inkOnEdges(const QTextLayout& layout, const QSize& box, Qt::Alignment align
 }
 
 // Every line lies within the box, none is only the blanks left over from a break, and no
-// ink is cut away or touches the edges. Where each line keeps a pixel clear of the sides
-// and the bottom, no glyph can reach them and nothing needs to be drawn to know.
-bool fits(const QTextLayout& layout, const QString& text, const QSize& box, Qt::Alignment alignment, qreal pixelRatio) {
+// ink is cut away or touches the edges. Where each line keeps a pixel clear of the bottom
+// and of the sides it is not aligned to, no glyph can reach them and nothing needs to be
+// drawn to know; most captions are settled so, without drawing.
+bool fits(const QTextLayout& layout, const QSize& box, Qt::Alignment alignment, qreal pixelRatio) {
+    const qreal leftClear = alignment & Qt::AlignLeft ? 0 : 1;
+    const qreal rightClear = alignment & Qt::AlignRight ? 0 : 1;
     bool clearOfEdges = true;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const QRectF drawn = line.naturalTextRect();
         if (drawn.left() < -0.01 || drawn.right() > box.width() + 0.01 || drawn.bottom() > box.height() + 0.01) return false;
-        if (layout.lineCount() > 1 && text.mid(line.textStart(), line.textLength()).trimmed().isEmpty()) return false;
-        if (drawn.left() < 1 || drawn.right() > box.width() - 1 || drawn.bottom() > box.height() - 1) clearOfEdges = false;
+        if (layout.lineCount() > 1 && layout.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty()) return false;
+        if (drawn.left() < leftClear || drawn.right() > box.width() - rightClear || drawn.bottom() > box.height() - 1) {
+            clearOfEdges = false;
+        }
     }
     return clearOfEdges || !inkOnEdges(layout, box, alignment, pixelRatio);
 }
@@ -176,7 +181,7 @@ const FittedLabel::Fit& FittedLabel::fit() const {
     QString shown = made->text;
     const auto attempt = [&](int pixels, QTextOption::WrapMode wrap) {
         auto layout = layOut(shown, atPixelSize(font(), pixels), size(), alignment(), wrap);
-        if (!fits(*layout, shown, size(), alignment(), made->pixelRatio)) return false;
+        if (!fits(*layout, size(), alignment(), made->pixelRatio)) return false;
         made->layout = std::move(layout);
         return true;
     };
@@ -200,7 +205,7 @@ const FittedLabel::Fit& FittedLabel::fit() const {
             for (int count = std::max(room, 1); !placed && count >= 1; --count) {
                 const QString mark(count, QLatin1Char('#'));
                 auto layout = layOut(mark, markFont, size(), alignment(), QTextOption::NoWrap);
-                placed = fits(*layout, mark, size(), alignment(), made->pixelRatio);
+                placed = fits(*layout, size(), alignment(), made->pixelRatio);
                 if (placed) made->layout = std::move(layout);
             }
             if (placed) break;

@@ -113,14 +113,12 @@ namespace {
 QWidget* makeControl(const design::Control& row, QWidget* container) {
     const QString caption = qs(row.caption);
     switch (row.kind) {
-    case design::Kind::Frame: {
+    case design::Kind::Frame:
         return new FrameBox(caption, container);
-    }
     case design::Kind::Label: {
         auto* label = new FittedLabel(container);
         label->setTextFormat(Qt::PlainText);
         label->setText(caption);
-        label->setWordWrap(true);
         const Qt::Alignment across = row.look.alignment == design::Alignment::Centred ? Qt::AlignHCenter : Qt::AlignLeft;
         label->setAlignment(across | Qt::AlignTop);
         return label;

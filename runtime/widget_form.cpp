@@ -4,7 +4,6 @@
 #include "message_box.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -30,8 +29,7 @@ void WidgetForm::setText(QStringView textBox, const QString& text) {
 
 void WidgetForm::setCaption(QStringView label, const QString& caption) {
     withdrawAnnouncement();
-    if (auto* fitted = find<FittedLabel>(label)) return fitted->setCaption(caption);
-    if (auto* target = find<QLabel>(label)) target->setText(caption);
+    if (auto* target = find<FittedLabel>(label)) target->setCaption(caption);
 }
 
 void WidgetForm::setFocus(QStringView control) {

@@ -10,7 +10,7 @@ class QWidget;
 namespace runtime {
 
 /// The by-name form interface over a built window: text boxes are QLineEdits and labels
-/// QLabels whose object names are the design's control names.
+/// fitted labels whose object names are the design's control names.
 class WidgetForm : public Form {
 public:
     using Warning = std::function<void(QWidget* owner, const QString& title, const QString& prompt)>;

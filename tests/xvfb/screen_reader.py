@@ -64,9 +64,9 @@ def xdotool(window, *steps):
 
 def main():
     program, window = sys.argv[1], sys.argv[2]
-    spec = WINDOWS[program]
+    run = WINDOWS[program]
     app = find_application(program)
-    check("results before a calculation", [""] * len(spec["results"]), results_of(app, spec["results"]))
+    check("results before a calculation", [""] * len(run["results"]), results_of(app, run["results"]))
 
     heard = []
     def listen(event):
@@ -79,23 +79,23 @@ def main():
     pyatspi.Registry.registerEventListener(listen, *kinds)
     loop = GLib.MainLoop()
     def drive():
-        xdotool(window, *spec["inputs"], (spec["calculate"], None))
+        xdotool(window, *run["inputs"], (run["calculate"], None))
         GLib.timeout_add(1500, loop.quit)
         return False
     GLib.idle_add(drive)
     loop.run()
     pyatspi.Registry.deregisterEventListener(listen, *kinds)
 
-    check("results after a calculation", spec["after"], results_of(app, spec["results"]))
-    role, name, sentence = spec["said"]
+    check("results after a calculation", run["after"], results_of(app, run["results"]))
+    role, name, sentence = run["said"]
     said = [e for e in heard if e[0].startswith("object:property-change:accessible-description") and e[3] == sentence]
     check("description change on the focused control", [(role, name)], [(e[1], e[2]) for e in said])
     changed = {e[2] for e in heard if e[0].startswith("object:text-changed:insert")}
-    check("results that sent text-changed", sorted(spec["results"]), sorted(changed & set(spec["results"])))
+    check("results that sent text-changed", sorted(run["results"]), sorted(changed & set(run["results"])))
 
-    xdotool(window, (spec["clear"], None))
+    xdotool(window, (run["clear"], None))
     time.sleep(0.5)
-    check("results after clear", [""] * len(spec["results"]), results_of(app, spec["results"]))
+    check("results after clear", [""] * len(run["results"]), results_of(app, run["results"]))
 
 
 if __name__ == "__main__":
