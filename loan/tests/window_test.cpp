@@ -37,21 +37,6 @@ private slots:
         QCOMPARE(texts(fields + results), QStringList(7, QString()));
     }
 
-    void controls_sit_where_designed() {
-        // Twips over 15; children of a frame shifted by the frame's own position.
-        const QList<QPair<QString, QRect>> rows{
-            {"Frame5", {264, 246, 181, 47}}, {"Label15", {282, 266, 155, 21}}, {"Frame3", {26, 202, 223, 91}},
-            {"Label11", {30, 218, 217, 71}}, {"Command3", {380, 216, 55, 23}}, {"Command2", {324, 216, 55, 23}},
-            {"Command1", {270, 216, 55, 23}}, {"Frame2", {264, 16, 173, 171}}, {"Label14", {274, 158, 57, 19}},
-            {"Label13", {346, 132, 81, 21}}, {"Label12", {274, 134, 71, 19}}, {"Label10", {274, 110, 79, 19}},
-            {"Label9", {364, 68, 61, 29}},   {"Label8", {274, 82, 99, 29}},    {"Label7", {356, 52, 73, 27}},
-            {"Label6", {316, 52, 25, 18}},   {"Label4", {274, 52, 33, 24}},    {"Text2", {148, 78, 83, 23}},
-            {"Text1", {148, 38, 83, 25}},    {"Frame1", {24, 16, 221, 171}},   {"Text4", {148, 152, 83, 23}},
-            {"Text3", {148, 114, 83, 22}},   {"Label5", {50, 154, 79, 23}},    {"Label3", {46, 116, 83, 19}},
-            {"Label2", {42, 80, 101, 25}},   {"Label1", {34, 42, 105, 24}},    {"Frame4", {262, 200, 179, 44}}};
-        for (const auto& [name, rect] : rows) QCOMPARE(clientRect(name), rect);
-    }
-
     void earlier_rows_lie_above_later_ones() {
         QCOMPARE(window->childAt(324, 220), control("Command2"));  // clear over confirm, where they overlap
         QCOMPARE(window->childAt(366, 90), control("Label9"));     // the payment box over its caption

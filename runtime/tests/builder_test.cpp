@@ -20,12 +20,12 @@ constexpr Font kKai10{"楷体_GB2312", 10.5, 400, 134};  // 14 px; its digits ar
 constexpr Colour kGrey = 0x00E0E0E0, kCyan = 0x00FFFFC0, kBlue = 0x00FF0000;
 
 constexpr Control kControls[] = {
-    {"Panel", Kind::Frame, "Form1", 0, 0, 3000, 1800, 0, "面板", kKai10, background(kGrey)},
+    {"Panel", Kind::Frame, "Form1", 150, 150, 2850, 1800, 0, "面板", kKai10, background(kGrey)},
     {"OnPanel", Kind::Label, "Panel", 150, 300, 1200, 300, 1, "说明", kKai10, transparent},
     {"Blue", Kind::Label, "Panel", 1500, 300, 1200, 300, 2, "蓝色", kKai10, transparent.withText(kBlue)},
     {"Result", Kind::Label, "Panel", 150, 900, 915, 435, 3, "", kKai10, background(kCyan).centred()},
     {"Themed", Kind::Label, "Form1", 0, 1950, 1200, 300, 4, "主题", kKai10, standard},
-    {"Field", Kind::TextBox, "Form1", 1500, 1950, 1200, 300, 5, "", kKai10, standard},
+    {"Field", Kind::TextBox, "Form1", 1500, 1950, 1210, 300, 5, "", kKai10, standard},
 };
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}};
@@ -57,6 +57,14 @@ class BuilderTest : public QObject {
 
 private slots:
     void cleanup() { QApplication::setPalette(platform_); }
+
+    void controls_sit_in_their_containers_at_15_twips_a_pixel() {
+        const auto window = runtime::buildWindow(kDesign);
+        QCOMPARE(boxOf(window.get(), "Panel"), QRect(10, 10, 190, 120));
+        QCOMPARE(boxOf(window.get(), "OnPanel"), QRect(20, 30, 80, 20));  // 150 + 150, 150 + 300 twips
+        QCOMPARE(boxOf(window.get(), "Result"), QRect(20, 70, 61, 29));
+        QCOMPARE(boxOf(window.get(), "Field"), QRect(100, 130, 81, 20));  // 1210 twips round to 81
+    }
 
     void dark_theme_text_stays_legible_and_designed_colours_stay() {
         QApplication::setPalette(darkTheme());

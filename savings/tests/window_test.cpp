@@ -18,18 +18,6 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
     }
 
-    void controls_sit_where_designed() {
-        // Twips over 15; the children of Frame1 shifted by the frame's (8, 56).
-        const QList<QPair<QString, QRect>> rows{
-            {"Frame1", {8, 56, 281, 233}},   {"Command2", {208, 248, 49, 25}}, {"Command1", {136, 248, 49, 25}},
-            {"Text3", {128, 152, 113, 33}},  {"Text2", {128, 112, 113, 33}},   {"Text1", {128, 72, 113, 33}},
-            {"Label11", {248, 120, 33, 33}}, {"Label9", {248, 80, 41, 33}},    {"Label8", {208, 184, 65, 25}},
-            {"Label7", {88, 208, 161, 33}},  {"Label6", {24, 208, 65, 25}},    {"Label3", {24, 160, 97, 33}},
-            {"Label2", {24, 120, 105, 33}},  {"Label1", {24, 80, 113, 33}},    {"Image1", {0, 0, 58, 58}},
-            {"Label10", {64, 8, 217, 33}}};
-        for (const auto& [name, rect] : rows) QCOMPARE(clientRect(name), rect);
-    }
-
     void frame_lies_above_the_corner_pictures_bottom_strip() {
         QCOMPARE(window->childAt(20, 57), control("Frame1"));
         QCOMPARE(window->childAt(20, 55), control("Image1"));
