@@ -21,9 +21,8 @@ public:
     virtual void setFocus(QStringView control) = 0;
     /// Shows a modal warning with one OK button and returns once it is dismissed.
     virtual void warn(const QString& title, const QString& prompt) = 0;
-    /// Has screen readers say `text` where the user is, without moving the focus: on
-    /// Linux desktops, as the focused control's description, which they speak when it
-    /// changes. The description is taken back when a caption changes again.
+    /// Has screen readers say `text` at once, wherever the focus is, without moving it. It is
+    /// taken back when a caption changes again.
     virtual void announce(const QString& text) = 0;
     /// Closes the window; with no window left the program ends.
     virtual void close() = 0;

@@ -1,9 +1,9 @@
 #include "widget_form.h"
 
+#include "announcement.h"
 #include "fitted_label.h"
 #include "message_box.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -37,16 +37,13 @@ void WidgetForm::setFocus(QStringView control) {
 }
 
 void WidgetForm::announce(const QString& text) {
-    withdrawAnnouncement();
-    announcer_ = QApplication::focusWidget();
-    if (!announcer_ || !window_ || announcer_->window() != window_) announcer_ = window_;
-    if (announcer_) announcer_->setAccessibleDescription(text);
+    if (!window_) return;
+    if (!announcement_) announcement_ = new Announcement(window_);
+    announcement_->say(text);
 }
 
-// An announcement said once is not left behind to be read again as the control's description.
 void WidgetForm::withdrawAnnouncement() {
-    if (announcer_) announcer_->setAccessibleDescription(QString());
-    announcer_ = nullptr;
+    if (announcement_) announcement_->withdraw();
 }
 
 void WidgetForm::warn(const QString& title, const QString& prompt) { warning_(window_, title, prompt); }

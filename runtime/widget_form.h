@@ -9,6 +9,8 @@ class QWidget;
 
 namespace runtime {
 
+class Announcement;
+
 /// The by-name form interface over a built window: text boxes are QLineEdits and labels
 /// fitted labels whose object names are the design's control names.
 class WidgetForm : public Form {
@@ -36,7 +38,7 @@ private:
     void withdrawAnnouncement();
 
     QPointer<QWidget> window_;
-    QPointer<QWidget> announcer_;  // the control whose description says the last results
+    QPointer<Announcement> announcement_;  // made when the window first has something to say
     Warning warning_;
 };
 

@@ -110,7 +110,7 @@ private slots:
         click("Command1");
         QCOMPARE(texts(results), QStringList({" 5", " 1.931692", "23.1803"}));
         QCOMPARE(focused(), QStringLiteral("Text1"));
-        QCOMPARE(focusedDescription(), QStringLiteral("每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"));
+        QCOMPARE(announced(), QStringLiteral("每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"));
         QVERIFY(messages.isEmpty());
     }
 

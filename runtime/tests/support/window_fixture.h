@@ -63,10 +63,14 @@ protected:
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(name));
         return face ? face->text(QAccessible::Name) : QString();
     }
-    /// What a screen reader hears as the focused control's description.
-    static QString focusedDescription() {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
-        return face ? face->text(QAccessible::Description) : QString();
+    /// What the window's showing notification has screen readers say, or "" when none shows.
+    QString announced() const {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window.get());
+        for (int i = 0; i < face->childCount(); ++i) {
+            QAccessibleInterface* child = face->child(i);
+            if (child->role() == QAccessible::Notification && !child->state().invisible) return child->text(QAccessible::Name);
+        }
+        return QString();
     }
     static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
     /// The control's rectangle in the window's client coordinates.
