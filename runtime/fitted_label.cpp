@@ -1,6 +1,10 @@
 #include "fitted_label.h"
 
 #include <QAccessibleWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QImage>
@@ -160,6 +164,7 @@ FittedLabel::FittedLabel(QWidget* parent) : QLabel(parent) {
 
 void FittedLabel::setCaption(const QString& caption) {
     const QString before = text();
+    select(0, 0);
     setText(caption);
     if (before == caption) return;
     QAccessibleTextUpdateEvent changed(this, 0, before, caption);
@@ -233,10 +238,105 @@ bool FittedLabel::shownAsDesigned() const { return fit().asDesigned; }
 bool FittedLabel::shownTooLong() const { return fit().tooLong; }
 
 void FittedLabel::paintEvent(QPaintEvent*) {
+    const QTextLayout& layout = *fit().layout;
+    QList<QTextLayout::FormatRange> selected;
+    if (!selectedText().isEmpty()) {
+        const int length = static_cast<int>(layout.text().size());
+        QTextLayout::FormatRange range;
+        range.start = fit().tooLong ? 0 : std::min(anchor_, cursor_);
+        range.length = fit().tooLong ? length : std::min(std::abs(cursor_ - anchor_), length - range.start);
+        range.format.setBackground(palette().brush(QPalette::Highlight));
+        range.format.setForeground(palette().brush(QPalette::HighlightedText));
+        selected << range;
+    }
     QPainter painter(this);
     painter.setClipRect(rect());
     painter.setPen(palette().color(foregroundRole()));
-    fit().layout->draw(&painter, QPointF(0, 0));
+    layout.draw(&painter, QPointF(0, 0), selected);
+}
+
+void FittedLabel::setSelectable(bool selectable) {
+    selectable_ = selectable;
+    setFocusPolicy(selectable ? Qt::ClickFocus : Qt::NoFocus);
+    if (selectable) setCursor(Qt::IBeamCursor);
+    else unsetCursor();
+    select(0, 0);
+}
+
+QString FittedLabel::selectedText() const {
+    if (anchor_ == cursor_) return QString();
+    if (fit().tooLong) return text().trimmed();
+    return fit().layout->text().mid(std::min(anchor_, cursor_), std::abs(cursor_ - anchor_)).trimmed();
+}
+
+int FittedLabel::positionAt(QPointF point) const {
+    const QTextLayout& layout = *fit().layout;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (point.y() < line.y() + line.height() || i == layout.lineCount() - 1) return line.xToCursor(point.x());
+    }
+    return 0;
+}
+
+void FittedLabel::select(int anchor, int cursor) {
+    if (anchor == anchor_ && cursor == cursor_) return;
+    anchor_ = anchor;
+    cursor_ = cursor;
+    update();
+}
+
+void FittedLabel::copy() const {
+    if (!selectedText().isEmpty()) QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void FittedLabel::mousePressEvent(QMouseEvent* event) {
+    if (!selectable_ || event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
+    const int at = positionAt(event->position());
+    select(at, at);
+}
+
+void FittedLabel::mouseMoveEvent(QMouseEvent* event) {
+    if (!selectable_ || !(event->buttons() & Qt::LeftButton)) return QLabel::mouseMoveEvent(event);
+    select(anchor_, positionAt(event->position()));
+}
+
+void FittedLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (!selectable_ || event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
+    // As elsewhere on X11, what is selected can be pasted with the middle button.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard->supportsSelection() && !selectedText().isEmpty()) clipboard->setText(selectedText(), QClipboard::Selection);
+}
+
+void FittedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!selectable_ || event->button() != Qt::LeftButton) return QLabel::mouseDoubleClickEvent(event);
+    select(0, static_cast<int>(fit().layout->text().size()));
+}
+
+void FittedLabel::keyPressEvent(QKeyEvent* event) {
+    if (selectable_ && event->matches(QKeySequence::Copy)) return copy();
+    if (selectable_ && event->matches(QKeySequence::SelectAll)) return select(0, static_cast<int>(fit().layout->text().size()));
+    QLabel::keyPressEvent(event);
+}
+
+void FittedLabel::contextMenuEvent(QContextMenuEvent* event) {
+    if (!selectable_) return QLabel::contextMenuEvent(event);
+    // The same words as a text box's menu, from Qt's own translations.
+    const auto item = [](const char* text, QKeySequence::StandardKey key) {
+        return QCoreApplication::translate("QWidgetTextControl", text) + QLatin1Char('\t') +
+               QKeySequence(key).toString(QKeySequence::NativeText);
+    };
+    QMenu menu(this);
+    menu.addAction(item("&Copy", QKeySequence::Copy), this, &FittedLabel::copy)->setEnabled(!selectedText().isEmpty());
+    menu.addSeparator();
+    menu.addAction(item("Select All", QKeySequence::SelectAll), this,
+                   [this] { select(0, static_cast<int>(fit().layout->text().size())); });
+    menu.exec(event->globalPos());
+}
+
+void FittedLabel::focusOutEvent(QFocusEvent* event) {
+    // A selection is let go when the user moves on, not when its own menu opens.
+    if (event->reason() != Qt::PopupFocusReason) select(0, 0);
+    QLabel::focusOutEvent(event);
 }
 
 bool FittedLabel::event(QEvent* event) {

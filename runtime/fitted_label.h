@@ -28,6 +28,13 @@ public:
     /// Replaces the caption and tells screen readers what changed.
     void setCaption(const QString& caption);
 
+    /// Lets the caption be selected with the mouse and copied with Ctrl+C or the context
+    /// menu. The label takes the focus when clicked, never from Tab.
+    void setSelectable(bool selectable);
+    /// The selected characters, without blanks at either end; the whole caption where any of
+    /// the mark is selected.
+    QString selectedText() const;
+
     /// The lines as drawn: the caption's characters, broken where they must be, or the mark.
     QStringList shownLines() const;
     /// The font the lines are drawn in.
@@ -41,12 +48,26 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Fit;
     const Fit& fit() const;
+    int positionAt(QPointF point) const;
+    void select(int anchor, int cursor);
+    void copy() const;
 
     mutable std::unique_ptr<Fit> fit_;
+    bool selectable_ = false;
+    // The selection, as positions in the drawn lines' text.
+    int anchor_ = 0;
+    int cursor_ = 0;
 };
 
 }  // namespace runtime

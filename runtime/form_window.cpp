@@ -255,7 +255,11 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
     }
 
     for (const design::AccessibleName& entry : design.accessibleNames) {
-        if (QWidget* control = containers.value(qs(entry.control))) control->setAccessibleName(qs(entry.name));
+        QWidget* control = containers.value(qs(entry.control));
+        if (!control) continue;
+        control->setAccessibleName(qs(entry.name));
+        // A label named by the caption beside it holds a result, which the user may copy.
+        if (auto* result = qobject_cast<FittedLabel*>(control)) result->setSelectable(true);
     }
 
     // An earlier row lies above a later one: raise from the last row to the first.

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -154,6 +155,59 @@ private slots:
         window->form().setCaption(u"Result", figure);
         QCOMPARE(read(result), QStringList({"结果", figure}));
         QCOMPARE(result->text(QAccessible::Value), figure);
+    }
+
+    void result_is_selected_with_the_mouse_and_copied_but_never_tabbed_to() {
+        const auto window = runtime::buildWindow(kDesign);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->form().setCaption(u"Result", " 12.5");  // drawn "12.5" from x = 16, 7 px a digit
+        auto* result = window->findChild<FittedLabel*>("Result");
+        const int y = result->height() / 2;
+        // Dragged from the left of the figure to the middle of its "5": "12."
+        QTest::mousePress(result, Qt::LeftButton, {}, QPoint(2, y));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(40, y), result->mapToGlobal(QPointF(40, y)), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(result, &drag);
+        QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(40, y));
+        QCOMPARE(QApplication::focusWidget(), result);
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12."));
+        QTest::mouseDClick(result, Qt::LeftButton, {}, QPoint(20, y));
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
+        // Tab goes from the field round to the field again, past the result.
+        auto* field = window->findChild<QLineEdit*>("Field");
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), field);
+        // A caption that is not a result cannot be selected.
+        auto* plain = window->findChild<FittedLabel*>("OnPanel");
+        QTest::mouseDClick(plain, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(plain->selectedText(), QString());
+    }
+
+    void result_copies_its_whole_figure_from_the_menu_even_from_the_mark() {
+        runtime::installQtTranslation(*qApp);
+        const auto window = runtime::buildWindow(kDesign);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QString figure = " 1" + QString(44, '0') + ".000000";  // too wide: drawn as the mark
+        window->form().setCaption(u"Result", figure);
+        auto* result = window->findChild<FittedLabel*>("Result");
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator()) items << action->text().section('\t', 0, 0);
+            }
+            menu->actions().constLast()->trigger();  // 全选
+            menu->close();
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), result->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(result, &click);
+        QCOMPARE(items, QStringList({"复制(&C)", "全选"}));
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), figure.trimmed());
     }
 
     void text_box_menu_speaks_chinese() {
