@@ -33,6 +33,8 @@ void Announcement::say(const QString& text) {
 }
 
 void Announcement::withdraw() {
+    // Every caption write withdraws; only one that takes something back tells screen readers.
+    if (isHidden()) return;
     hide();
     setAccessibleName(QString());
 }

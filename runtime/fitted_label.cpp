@@ -285,6 +285,8 @@ void FittedLabel::select(int anchor, int cursor) {
     update();
 }
 
+void FittedLabel::selectAll() { select(0, static_cast<int>(fit().layout->text().size())); }
+
 void FittedLabel::copy() const {
     if (!selectedText().isEmpty()) QGuiApplication::clipboard()->setText(selectedText());
 }
@@ -309,12 +311,12 @@ void FittedLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 void FittedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!selectable_ || event->button() != Qt::LeftButton) return QLabel::mouseDoubleClickEvent(event);
-    select(0, static_cast<int>(fit().layout->text().size()));
+    selectAll();
 }
 
 void FittedLabel::keyPressEvent(QKeyEvent* event) {
     if (selectable_ && event->matches(QKeySequence::Copy)) return copy();
-    if (selectable_ && event->matches(QKeySequence::SelectAll)) return select(0, static_cast<int>(fit().layout->text().size()));
+    if (selectable_ && event->matches(QKeySequence::SelectAll)) return selectAll();
     QLabel::keyPressEvent(event);
 }
 
@@ -329,7 +331,7 @@ void FittedLabel::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(item("&Copy", QKeySequence::Copy), this, &FittedLabel::copy)->setEnabled(!selectedText().isEmpty());
     menu.addSeparator();
     menu.addAction(item("Select All", QKeySequence::SelectAll), this,
-                   [this] { select(0, static_cast<int>(fit().layout->text().size())); });
+                   &FittedLabel::selectAll);
     menu.exec(event->globalPos());
 }
 

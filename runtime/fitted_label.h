@@ -61,6 +61,7 @@ private:
     const Fit& fit() const;
     int positionAt(QPointF point) const;
     void select(int anchor, int cursor);
+    void selectAll();
     void copy() const;
 
     mutable std::unique_ptr<Fit> fit_;

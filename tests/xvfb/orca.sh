@@ -7,12 +7,9 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/x_session.sh"
 start_x_session
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus_launcher=$!
+start_accessibility_buses
 scratch=$(mktemp -d)
-trap 'stop_x_session; kill "${orca:-}" "$bus_launcher" "$DBUS_SESSION_BUS_PID" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+trap 'kill "${orca:-}" 2>/dev/null; stop_x_session; rm -rf "$scratch"' EXIT
 
 # Clicks a point of the window and types there, slowly enough for Orca's key handling.
 enter() {

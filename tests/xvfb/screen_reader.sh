@@ -5,11 +5,7 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/x_session.sh"
 start_x_session
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus_launcher=$!
-trap 'stop_x_session; kill "$bus_launcher" "$DBUS_SESSION_BUS_PID" 2>/dev/null || true' EXIT
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility_buses
 
 for program in "$1" "$2"; do
   "$program" 2>/dev/null &

@@ -20,7 +20,16 @@ start_x_session() {
 }
 
 stop_x_session() {
-  kill "${program_pid:-}" "${window_manager:-}" "${x_server:-}" 2>/dev/null || true
+  kill "${program_pid:-}" "${window_manager:-}" "${x_server:-}" "${bus_launcher:-}" "${DBUS_SESSION_BUS_PID:-}" 2>/dev/null || true
+}
+
+# A session bus and accessibility bus of the test's own, with Qt's accessibility always on;
+# stopped with the X session.
+start_accessibility_buses() {
+  eval "$(dbus-launch --sh-syntax)"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  bus_launcher=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 # The id of the visible window with this exact title, waiting up to ten seconds for it.
