@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Calculate, testing::Values(
     Row{"rejects_empty_fields_blaming_deposit_only", "", "", "", {kWarn + "本金应为正数！", "text Text1 = "}},
     Row{"rejects_zero_rate", "1000", "0", "12", {kWarn + "利率应为正数！", "text Text2 = "}},
     Row{"rejects_rate_that_vanishes_in_percent", "1000", "1e-323", "12", {kWarn + "利率应为正数！", "text Text2 = "}},
+    Row{"rejects_zero_count", "1000", "2.25", "0", {kWarn + "期数应为正数！", "text Text3 = "}},
     Row{"rejects_negative_count", "1000", "2.25", "-3", {kWarn + "期数应为正数！", "text Text3 = "}},
     Row{"refuses_infinite_deposit", "1e999", "2.25", "12", {kWarn + "计算结果超出范围！"}},
     Row{"refuses_overflowing_interest", "1e200", "50", "1e60", {kWarn + "计算结果超出范围！"}}),

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "design.h"
 #include "fitted_label.h"
 #include "form_window.h"
 #include "ink.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFontMetrics>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -31,9 +30,10 @@ protected:
     void open(const std::function<std::unique_ptr<FormWindow>()>& create) {
         messages.clear();
         sawModal_ = false;
+        modalWatch_.disconnect();
         QObject::connect(&modalWatch_, &QTimer::timeout, this, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) sawModal_ = modal->close();
-        }, Qt::UniqueConnection);
+        });
         modalWatch_.start(20);
         window = create();
         window->setWarning([this](QWidget* owner, const QString& title, const QString& prompt) {
@@ -51,17 +51,16 @@ protected:
         QVERIFY2(!sawModal_, "a real message box opened");
     }
 
-    QWidget* control(const QString& name) const { return window->findChild<QWidget*>(name); }
-    QString text(const QString& name) const { return window->findChild<QLineEdit*>(name)->text(); }
-    QString caption(const QString& name) const { return window->findChild<QLabel*>(name)->text(); }
+    template <typename Widget = QWidget>
+    Widget* control(const QString& name) const { return window->findChild<Widget*>(name); }
+    /// The texts of text boxes and captions of labels, by name.
     QStringList texts(const QStringList& names) const {
         QStringList values;
-        for (const QString& name : names) values << (window->findChild<QLineEdit*>(name) ? text(name) : caption(name));
+        for (const QString& name : names) {
+            auto* box = window->findChild<QLineEdit*>(name);
+            values << (box ? box->text() : window->findChild<QLabel*>(name)->text());
+        }
         return values;
-    }
-    QString accessibleName(const QString& name) const {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(name));
-        return face ? face->text(QAccessible::Name) : QString();
     }
     /// What the window's showing notification has screen readers say, or "" when none shows.
     QString announced() const {
@@ -73,11 +72,6 @@ protected:
         return QString();
     }
     static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
-    /// The control's rectangle in the window's client coordinates.
-    QRect clientRect(const QString& name) const {
-        const QWidget* widget = control(name);
-        return widget ? QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size()) : QRect();
-    }
 
     /// Replaces a field's text as a person would: ASCII as key clicks, anything else as an
     /// input method's committed text, the way Chinese input methods deliver it.
@@ -110,33 +104,65 @@ protected:
         }
     }
 
-    /// Labels whose caption the builder had to draw smaller, broken otherwise, or as the mark.
-    QStringList captionsNotAsDesigned() const {
-        QStringList changed;
-        for (const FittedLabel* label : window->findChildren<FittedLabel*>()) {
-            if (!label->shownAsDesigned()) changed << label->objectName() + ": " + label->text();
+    /// What the window shows wrongly under the desktop's theme and scale, from its pixels: a
+    /// text of contrast below 4.5, a designed colour not shown, a caption drawn otherwise than
+    /// designed, or a result not drawn whole (every character but the blanks, or else the mark,
+    /// and no ink on its sides or bottom).
+    QStringList shownWrongly(const design::Window& design) const {
+        const QImage shot = window->grab().toImage();
+        const QTransform toDevice = QTransform::fromScale(shot.devicePixelRatio(), shot.devicePixelRatio());
+        QStringList wrong;
+        for (const design::Control& row : design.controls) {
+            const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+            const QWidget* widget = control(name);
+            const QRegion shown = toDevice.map(uncovered(widget, row.kind));
+            const auto* label = qobject_cast<const FittedLabel*>(widget);
+            const bool result = std::any_of(design.accessibleNames.begin(), design.accessibleNames.end(),
+                                            [&](const auto& entry) { return entry.control == row.name; }) && label;
+            const QString text = label ? label->text() : widget->property("text").toString() + widget->property("title").toString();
+            if (row.kind != design::Kind::Image && !text.trimmed().isEmpty() && inkContrast(shot, shown) < 4.5) wrong << name + " illegible";
+            if (row.look.background && (row.kind != design::Kind::Label || row.look.opaque)) {
+                const QColor designed(qRgb(*row.look.background & 0xFF, *row.look.background >> 8 & 0xFF, *row.look.background >> 16));
+                if (QColor(commonest(shot, shown)) != designed) wrong << name + " shows " + QColor(commonest(shot, shown)).name();
+            }
+            if (label && !result && !label->shownAsDesigned()) wrong << name + " drawn otherwise";
+            if (!result) continue;
+            const QString drawn = label->shownLines().join(QString());
+            if (label->shownTooLong() ? drawn.count('#') != drawn.size() || drawn.size() < 2
+                                      : QString(drawn).remove(' ') != QString(label->text()).remove(' ')) {
+                wrong << name + " draws " + drawn + " for " + label->text();
+            }
+            const QRect box = toDevice.mapRect(QRect(widget->mapTo(window.get(), QPoint()), widget->size()));
+            if (inkOnEdges(shot, box, commonest(shot, shown), label->alignment() & Qt::AlignLeft)) wrong << name + " inks its edge";
         }
-        return changed;
-    }
-
-    /// Why a result is not drawn whole inside its box on `paper`, or empty where it is: every
-    /// character but the blanks, or else the too-long mark, and no ink on its sides or bottom.
-    QString notShownWhole(const QString& name, QRgb paper) const {
-        const auto* label = window->findChild<FittedLabel*>(name);
-        const QString drawn = label->shownLines().join(QString());
-        const bool whole = label->shownTooLong() ? drawn.count('#') == drawn.size() && drawn.size() >= 2
-                                                  : QString(drawn).remove(' ') == QString(label->text()).remove(' ');
-        if (!whole) return name + " draws " + drawn + " for " + label->text();
-        if (testing::inkOnEdges(window->grab().toImage(), clientRect(name), paper, label->alignment() & Qt::AlignLeft)) {
-            return name + " inks its edge: " + label->text();
-        }
-        return QString();
+        return wrong;
     }
 
     std::unique_ptr<FormWindow> window;
     QList<ShownMessage> messages;
 
 private:
+    /// The part of a control's text the window shows, in window coordinates: its box less
+    /// the controls on it or above it; a frame's caption strip, a text box or button inside its border.
+    QRegion uncovered(const QWidget* widget, design::Kind kind) const {
+        QRect box = widget->rect();
+        if (kind == design::Kind::Frame && !widget->property("title").toString().isEmpty()) box = QRect(10, 0, widget->fontMetrics().horizontalAdvance(widget->property("title").toString()), widget->fontMetrics().height());
+        if (kind == design::Kind::TextBox || kind == design::Kind::Button) box.adjust(3, 3, -3, -3);
+        QRegion region(box.translated(widget->mapTo(window.get(), QPoint())));
+        for (const QWidget* at = widget; at != window.get(); at = at->parentWidget()) {
+            const QObjectList siblings = at->parentWidget()->children();
+            for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(at)) + 1; i < siblings.size(); ++i) {
+                if (const auto* above = qobject_cast<const QWidget*>(siblings[i]); above && above->isVisible()) {
+                    region -= QRect(above->mapTo(window.get(), QPoint()), above->size());
+                }
+            }
+        }
+        for (const QObject* child : widget->children()) {
+            if (const auto* on = qobject_cast<const QWidget*>(child); on && on->isVisible()) region -= QRect(on->mapTo(window.get(), QPoint()), on->size());
+        }
+        return region;
+    }
+
     QTimer modalWatch_;
     bool sawModal_ = false;
 };

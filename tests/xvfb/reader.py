@@ -1,0 +1,99 @@
+#!/usr/bin/python3
+"""Both calculators heard from outside, on the buses of `session.sh --buses`: Orca runs with
+a log of what it would say and no speech server, while AT-SPI (Debian's python3-pyatspi)
+reads each program's results before and after a calculation and after clear, as a screen
+reader does, and listens for what the calculation sends. After the button Orca must say the
+results, and go on to speak the next Tab. Orca writes its log in blocks, so the log is read
+once Orca has ended. usage: reader.py SAVECALC LOANCALC"""
+import os, re, subprocess, sys, tempfile, time
+
+import pyatspi
+from gi.repository import GLib
+
+# Title; fields to click and fill, the calculate and clear buttons, in client pixels; the
+# results by accessible name after the calculation; the notification it shows.
+RUNS = [
+    ("Quendrel", [(184, 88, "1000"), (184, 128, "2.25"), (184, 168, "12")], (160, 260), (232, 260),
+     {"本利和": "12146.25元"}, "本利和：12146.25元"),
+    ("Maribosk", [(190, 50, "20"), (190, 90, "60"), (190, 125, "12"), (190, 163, "0.465")], (297, 227), (351, 227),
+     {"每隔几个月偿还一次": " 5", "每次偿还金额": " 1.931692", "偿还总额": "23.1803"},
+     "每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"),
+]
+
+
+def check(what, expected, actual):
+    if expected != actual:
+        sys.exit(f"FAIL: {what}: expected {expected!r}, got {actual!r}")
+    print(f"ok: {what}: {actual!r}")
+
+
+def xdotool(*args, wait=0.3):
+    """Runs xdotool, then lets AT-SPI's events arrive for a while."""
+    loop = GLib.MainLoop()
+    GLib.idle_add(lambda: subprocess.run(["xdotool", *map(str, args)], check=True) and False)
+    GLib.timeout_add(int(wait * 1000), loop.quit)
+    loop.run()
+
+
+def results(program, names):
+    found = dict.fromkeys(names)
+    def walk(node):
+        for child in node:
+            if child.getRoleName() == "label" and child.name in names:
+                found[child.name] = child.queryText().getText(0, -1)
+            walk(child)
+    for _ in range(100):
+        apps = [app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == program]
+        if apps:
+            walk(apps[0])
+            break
+        time.sleep(0.1)
+    return found
+
+
+def main():
+    scratch = tempfile.mkdtemp()
+    os.makedirs(f"{scratch}/home")
+    os.makedirs(f"{scratch}/run", mode=0o700)
+    orca = subprocess.Popen(["/usr/bin/orca", f"--debug-file={scratch}/orca.log"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            env=dict(os.environ, HOME=f"{scratch}/home", XDG_RUNTIME_DIR=f"{scratch}/run", LANG="C.UTF-8"))
+    time.sleep(5)
+    heard = []
+    kinds = ["object:state-changed:showing", "object:text-changed"]
+    pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.getRoleName(), e.source.name, e.detail1)), *kinds)
+    for path, (title, inputs, calculate, clear, after, said) in zip(sys.argv[1:], RUNS):
+        program = os.path.basename(path)
+        running = subprocess.Popen([path], stderr=subprocess.DEVNULL)
+        window = subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$"],
+                                capture_output=True, text=True).stdout.split()[:1] or sys.exit(f"FAIL: no window titled {title}")
+        time.sleep(1)
+        check(f"{program}'s results before a calculation", dict.fromkeys(after, ""), results(program, after))
+        for x, y, text in inputs:
+            xdotool("mousemove", "--window", window[0], x, y, "click", 1)
+            xdotool("type", "--delay", 250, text)  # slowly enough for Orca's key handling
+        heard.clear()
+        xdotool("mousemove", "--window", window[0], *calculate, "click", 1, wait=3)
+        check(f"{program}'s results after a calculation", after, results(program, after))
+        # A notification appearing is what screen readers speak wherever the focus is.
+        check("notifications shown", [said], [e[2] for e in heard if e[0].endswith("showing") and e[1] == "notification" and e[3]])
+        check("results that sent text-changed", set(after), {e[2] for e in heard if e[0].endswith("insert")} & set(after))
+        xdotool("key", "Tab", wait=2)
+        xdotool("mousemove", "--window", window[0], *clear, "click", 1, wait=1)
+        check(f"{program}'s results after clear", dict.fromkeys(after, ""), results(program, after))
+        running.terminate()
+        running.wait()
+    check("Orca still running", None, orca.poll())
+    orca.terminate()
+    orca.wait(10)
+    with open(f"{scratch}/orca.log", encoding="utf-8", errors="replace") as log:
+        spoken = [line.strip() for line in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", log.read())]
+    starts = [spoken.index(f"{title}.") if f"{title}." in spoken else len(spoken) for title, *_ in RUNS]
+    for (title, *_, said), start, end in zip(RUNS, starts, starts[1:] + [len(spoken)]):
+        notified = [i for i in range(start, end) if spoken[i].rstrip(".") == f"notification {said}".rstrip(".")]
+        check(f"Orca says the results in {title}", True, bool(notified) or spoken[start:end])
+        check(f"Orca goes on to speak the Tab after them", True, "tab" in spoken[notified[0]:end - 1])
+        print(f"   then: {' | '.join(spoken[notified[0] + 1:end])}")
+
+
+if __name__ == "__main__":
+    main()

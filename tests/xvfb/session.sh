@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a command on an X server of its own (Xvfb) with the openbox window manager, on Qt's
+# xcb platform whatever the caller's environment says; with --buses, also on a session and
+# accessibility bus of its own with Qt's accessibility on. Usage: session.sh [--buses] COMMAND...
+set -euo pipefail
+trap 'kill $(jobs -p) ${DBUS_SESSION_BUS_PID:-} 2>/dev/null || true' EXIT
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$display_file")" QT_QPA_PLATFORM=xcb
+rm -f "$display_file"
+openbox --sm-disable >/dev/null 2>&1 &
+for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done
+if [ "$1" = --buses ]; then
+  shift
+  eval "$(dbus-launch --sh-syntax)"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
+"$@"
