@@ -6,11 +6,16 @@ set -euo pipefail
 trap 'kill $(jobs -p) ${DBUS_SESSION_BUS_PID:-} 2>/dev/null || true' EXIT
 display_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+for _ in $(seq 200); do [ -s "$display_file" ] && xdpyinfo -display ":$(cat "$display_file")" >/dev/null 2>&1 && break; sleep 0.05; done
 export DISPLAY=":$(cat "$display_file")" QT_QPA_PLATFORM=xcb
 rm -f "$display_file"
-openbox --sm-disable >/dev/null 2>&1 &
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done
+# The window manager is started again should it not come up on a busy machine.
+for _ in 1 2 3; do
+  openbox --sm-disable >/dev/null 2>&1 &
+  for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break 2; sleep 0.05; done
+  kill $! 2>/dev/null || true
+done
+wmctrl -m >/dev/null 2>&1 || { echo "no window manager on $DISPLAY" >&2; exit 1; }
 if [ "$1" = --buses ]; then
   shift
   eval "$(dbus-launch --sh-syntax)"
