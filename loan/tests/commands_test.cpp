@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Confirm, testing::Values(
         results(" 100000", " 25571012931870100000000000000000000000000000.000000", "25571012931870100000000000000000000000000000.0000")},
     Row{"fractional_term_emptied_before_message", {"20", "60.5", "12", "0.465"},
         {"text Text2 = ", "warn 注意: 贷款期必须是正整数，以月为单位！", "focus Text2"}},
+    Row{"zero_term", {"20", "0", "12", "0.465"}, {"text Text2 = ", "warn 注意: 贷款期必须是正整数，以月为单位！", "focus Text2"}},
     Row{"zero_repayments_only_warns", {"20", "60", "0", "0.465"}, {kDivisor}},
     Row{"non_divisor_emptied_after_message", {"20", "60", "7", "0.465"}, {kDivisor, "text Text3 = ", "focus Text3"}},
     Row{"fractional_repayments", {"20", "60", "0.3", "0.465"}, {kDivisor, "text Text3 = ", "focus Text3"}},
