@@ -97,8 +97,8 @@ private slots:
         QTest::addColumn<bool>("tooLong");
         // The box is 56 x 29 pixels. 9 characters of 7 px are 63 px: the blank goes, and the
         // 56 px left fill the box exactly: as designed where the ink stays clear of its sides.
-        QTest::newRow("blank_dropped_not_the_size") << " 1.931691" << QStringList{"1.931691"} << true << false;
-        QTest::newRow("ink_on_a_side_drawn_smaller") << " 1.931692" << QStringList{"1.931692"} << false << false;
+        QTest::newRow("blank_dropped_not_the_size") << " 11.93161" << QStringList{"11.93161"} << true << false;
+        QTest::newRow("ink_on_a_side_drawn_smaller") << " 1.931694" << QStringList{"1.931694"} << false << false;
         QTest::newRow("short_figure_as_written") << " 5" << QStringList{" 5"} << true << false;
         // 10 characters need 70 px at 14 px: one line at a smaller size.
         QTest::newRow("smaller_on_one_line") << " 113.825691" << QStringList{"113.825691"} << false << false;
