@@ -15,18 +15,20 @@ constexpr Font kKai10{"楷体_GB2312", 10.5, 400, 134};  // 14 px; its digits ar
 constexpr Colour kGrey = 0x00E0E0E0, kCyan = 0x00FFFFC0, kBlue = 0x00FF0000;
 
 constexpr Control kControls[] = {
+    {"Field", Kind::TextBox, "Form1", 1500, 1950, 1210, 300, 6, "", kKai10, standard},
     {"Panel", Kind::Frame, "Form1", 150, 150, 2850, 1800, 0, "面板", kKai10, background(kGrey)},
     {"OnPanel", Kind::Label, "Panel", 150, 300, 1200, 300, 1, "说明", kKai10, transparent},
     {"Blue", Kind::Label, "Panel", 1500, 300, 1200, 300, 2, "蓝色", kKai10, transparent.withText(kBlue)},
     {"Result", Kind::Label, "Panel", 150, 900, 840, 435, 3, "", kKai10, background(kCyan).centred()},
     {"Themed", Kind::Label, "Form1", 0, 1950, 1200, 300, 4, "主题", kKai10, standard},
-    {"Field", Kind::TextBox, "Form1", 1500, 1950, 1210, 300, 5, "", kKai10, standard},
+    {"Second", Kind::TextBox, "Form1", 0, 2400, 1200, 300, 5, "", kKai10, standard},
+    {"Third", Kind::TextBox, "Form1", 1500, 2400, 1200, 300, 7, "", kKai10, standard},
 };
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}};
 
 constexpr Window kDesign{
-    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 2400,
+    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 2700,
     .background = kGrey, .picture = "", .icon = "", .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
@@ -69,6 +71,7 @@ private slots:
 
     void controls_sit_in_their_containers_at_15_twips_a_pixel() {
         const auto at = [this](const char* name) { return QRect(control(name)->mapTo(window.get(), QPoint()), control(name)->size()); };
+        QCOMPARE(focused(), QStringLiteral("Second"));  // the lowest tab index, not the first row
         QCOMPARE(at("Panel"), QRect(10, 10, 190, 120));
         QCOMPARE(at("OnPanel"), QRect(20, 30, 80, 20));  // 150 + 150, 150 + 300 twips
         QCOMPARE(at("Result"), QRect(20, 70, 56, 29));
@@ -144,15 +147,14 @@ private slots:
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
         // The selection, drawn in the theme's highlight, is let go when the focus moves on, and
-        // Tab goes round past the result.
+        // Tab goes round by tab index, past the result.
         const auto highlighted = [this] {
             return runtime::testing::colourCounts(result()->grab().toImage(), result()->rect()).contains(result()->palette().color(QPalette::Highlight).rgb());
         };
         QVERIFY(highlighted());
         control("Field")->setFocus();
         QVERIFY(!highlighted());
-        QTest::keyClick(control("Field"), Qt::Key_Tab);
-        QCOMPARE(focused(), QStringLiteral("Field"));
+        verifyTabCycle({"Third", "Second", "Field"}, true);
         // From the menu, a figure drawn as the mark is copied whole.
         window->form().setCaption(u"Result", kTooLong);
         QCOMPARE(menuOf(result(), 1), QStringList({"复制(&C)", "全选"}));
