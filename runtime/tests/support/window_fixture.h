@@ -56,10 +56,7 @@ protected:
     /// The texts of text boxes and captions of labels, by name.
     QStringList texts(const QStringList& names) const {
         QStringList values;
-        for (const QString& name : names) {
-            auto* box = window->findChild<QLineEdit*>(name);
-            values << (box ? box->text() : window->findChild<QLabel*>(name)->text());
-        }
+        for (const QString& name : names) values << control(name)->property("text").toString();
         return values;
     }
     /// What the window's showing notification has screen readers say, or "" when none shows.
