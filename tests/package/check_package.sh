@@ -19,11 +19,9 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/deb" >/dev/null
 deb=$(ls "$scratch"/deb/*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for app in savecalc loancalc; do
-  for path in "./usr/bin/$app" "./usr/share/applications/io.github.quendrel.$app.desktop" \
-              "./usr/share/metainfo/io.github.quendrel.$app.metainfo.xml" \
-              "./usr/share/icons/hicolor/16x16/apps/io.github.quendrel.$app.png" \
-              "./usr/share/icons/hicolor/32x32/apps/io.github.quendrel.$app.png"; do
-    grep -qxF "$path" <<<"$contents" || { echo "FAIL: the package lacks $path" >&2; exit 1; }
+  for path in bin/$app share/applications/io.github.quendrel.$app.desktop share/metainfo/io.github.quendrel.$app.metainfo.xml \
+              share/icons/hicolor/{16x16,32x32}/apps/io.github.quendrel.$app.png; do
+    grep -qxF "./usr/$path" <<<"$contents" || { echo "FAIL: the package lacks /usr/$path" >&2; exit 1; }
   done
 done
 echo "ok: the package holds both programs, their menu entries, icons and metainfo"

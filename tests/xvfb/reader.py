@@ -1,17 +1,17 @@
 #!/usr/bin/python3
-"""Both calculators heard from outside, on the buses of `session.sh --buses`: Orca runs with
-a log of what it would say and no speech server, while AT-SPI (Debian's python3-pyatspi)
-reads each program's results before and after a calculation and after clear, as a screen
-reader does, and listens for what the calculation sends. After the button Orca must say the
-results, and go on to speak the next Tab. Orca writes its log in blocks, so the log is read
-once Orca has ended. usage: reader.py SAVECALC LOANCALC"""
+# Both calculators heard from outside, on the buses of `session.sh --buses`: AT-SPI (Debian's
+# python3-pyatspi) reads each program's results after a calculation and after clear, as a
+# screen reader does, and hears what the calculation sends, while Orca runs with a log of what
+# it would say and no speech server. After the button Orca must say the results and go on to
+# speak the next Tab; it writes its log in blocks, so the log is read once it has ended.
+# usage: reader.py SAVECALC LOANCALC
 import os, re, subprocess, sys, tempfile, time
 
 import pyatspi
 from gi.repository import GLib
 
-# Title; fields to click and fill, the calculate and clear buttons, in client pixels; the
-# results by accessible name after the calculation; the notification it shows.
+# Title; fields to click and fill, then the calculate and clear buttons, in client pixels;
+# the results by accessible name after the calculation; the notification it shows.
 RUNS = [
     ("Quendrel", [(184, 88, "1000"), (184, 128, "2.25"), (184, 168, "12")], (160, 260), (232, 260),
      {"本利和": "12146.25元"}, "本利和：12146.25元"),
@@ -42,12 +42,7 @@ def results(program, names):
             if child.getRoleName() == "label" and child.name in names:
                 found[child.name] = child.queryText().getText(0, -1)
             walk(child)
-    for _ in range(100):
-        apps = [app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == program]
-        if apps:
-            walk(apps[0])
-            break
-        time.sleep(0.1)
+    walk(next(app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == program))
     return found
 
 
@@ -62,15 +57,14 @@ def main():
                             env=dict(os.environ, HOME=f"{scratch}/home", XDG_RUNTIME_DIR=f"{scratch}/run", LANG="C.UTF-8"))
     time.sleep(5)
     heard = []
-    kinds = ["object:state-changed:showing", "object:text-changed"]
-    pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.getRoleName(), e.source.name, e.detail1)), *kinds)
+    pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.getRoleName(), e.source.name, e.detail1)),
+                                           "object:state-changed:showing", "object:text-changed")
     for path, (title, inputs, calculate, clear, after, said) in zip(sys.argv[1:], RUNS):
         program = os.path.basename(path)
         running = subprocess.Popen([path], stderr=subprocess.DEVNULL)
         window = subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$"],
                                 capture_output=True, text=True).stdout.split()[:1] or sys.exit(f"FAIL: no window titled {title}")
         time.sleep(1)
-        check(f"{program}'s results before a calculation", dict.fromkeys(after, ""), results(program, after))
         for x, y, text in inputs:
             xdotool("mousemove", "--window", window[0], x, y, "click", 1)
             xdotool("type", "--delay", 250, text)  # slowly enough for Orca's key handling
@@ -89,14 +83,13 @@ def main():
     orca.terminate()
     orca.wait(10)
     with open(f"{scratch}/orca.log", encoding="utf-8", errors="replace") as log:
-        spoken = [line.strip() for line in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", log.read())]
-    starts = [spoken.index(f"{title}.") if f"{title}." in spoken else len(spoken) for title, *_ in RUNS]
+        spoken = [line.strip().rstrip(".") for line in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", log.read())]
+    starts = [spoken.index(title) if title in spoken else len(spoken) for title, *_ in RUNS]
     for (title, *_, said), start, end in zip(RUNS, starts, starts[1:] + [len(spoken)]):
-        notified = [i for i in range(start, end) if spoken[i].rstrip(".") == f"notification {said}".rstrip(".")]
-        check(f"Orca says the results in {title}", True, bool(notified) or spoken[start:end])
-        check(f"Orca goes on to speak the Tab after them", True, "tab" in spoken[notified[0]:end - 1])
-        print(f"   then: {' | '.join(spoken[notified[0] + 1:end])}")
-
+        here, notice = spoken[start:end], f"notification {said}".rstrip(".")
+        check(f"Orca says the results in {title}", True, notice in here or here)
+        check("Orca goes on to speak the Tab after them", True, "tab" in here[here.index(notice):-1])
+        print(f"   then: {' | '.join(here[here.index(notice) + 1:])}")
 
 if __name__ == "__main__":
     main()
