@@ -12,13 +12,14 @@ using namespace runtime::design;
 using runtime::FittedLabel;
 
 constexpr Font kKai10{"楷体_GB2312", 10.5, 400, 134};  // 14 px; its digits are 7 px wide
+constexpr Font kKai12{"楷体_GB2312", 12, 400, 134};     // 16 px: "蓝色" inks its box's top row and the row above its bottom
 constexpr Colour kGrey = 0x00E0E0E0, kCyan = 0x00FFFFC0, kBlue = 0x00FF0000;
 
 constexpr Control kControls[] = {
     {"Field", Kind::TextBox, "Form1", 1500, 1950, 1210, 300, 6, "", kKai10, standard},
     {"Panel", Kind::Frame, "Form1", 150, 150, 2850, 1800, 0, "面板", kKai10, background(kGrey)},
     {"OnPanel", Kind::Label, "Panel", 150, 300, 1200, 300, 1, "说明", kKai10, transparent},
-    {"Blue", Kind::Label, "Panel", 1500, 300, 1200, 300, 2, "蓝色", kKai10, transparent.withText(kBlue)},
+    {"Blue", Kind::Label, "Panel", 1500, 300, 1200, 240, 2, "蓝色", kKai12, transparent.withText(kBlue)},
     {"Result", Kind::Label, "Panel", 150, 900, 840, 435, 3, "", kKai10, background(kCyan).centred()},
     {"Themed", Kind::Label, "Form1", 0, 1950, 1200, 300, 4, "主题", kKai10, standard},
     {"Second", Kind::TextBox, "Form1", 0, 2400, 1200, 300, 5, "", kKai10, standard},
@@ -103,6 +104,8 @@ private slots:
         QTest::newRow("blank_dropped_not_the_size") << " 11.93161" << QStringList{"11.93161"} << true << false;
         QTest::newRow("ink_on_a_side_drawn_smaller") << " 1.931694" << QStringList{"1.931694"} << false << false;
         QTest::newRow("short_figure_as_written") << " 5" << QStringList{" 5"} << true << false;
+        // Nine blanks are wider than the box: a break after them would leave them a line alone.
+        QTest::newRow("blanks_a_break_leaves_alone_dropped") << QString(9, ' ') + "5" << QStringList{"5"} << true << false;
         // 10 characters need 70 px at 14 px: one line at a smaller size.
         QTest::newRow("smaller_on_one_line") << " 113.825691" << QStringList{"113.825691"} << false << false;
         // 14 characters fit one line only below 9 px: broken onto two lines.
