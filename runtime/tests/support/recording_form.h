@@ -33,6 +33,8 @@ public:
 
     /// The steps taken so far.
     const QStringList& journal() const { return journal_; }
+    /// A text or caption as it stands now.
+    QString value(const QString& name) const { return values_.value(name); }
 
 private:
     QHash<QString, QString> values_;
