@@ -178,8 +178,6 @@ void FormWindow::applyLooks() {
     for (const Styled& styled : styled_) applyLook(styled);
 }
 
-void FormWindow::setWarning(WidgetForm::Warning warning) { form_.setWarning(std::move(warning)); }
-
 void FormWindow::onClick(QStringView button, Procedure procedure) {
     auto* target = findChild<QPushButton*>(button.toString());
     if (!target) return;

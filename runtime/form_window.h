@@ -26,8 +26,6 @@ public:
 
     /// What commands see: the controls by name.
     Form& form() { return form_; }
-    /// Replaces the message box (tests record what it would have shown).
-    void setWarning(WidgetForm::Warning warning);
     /// Runs `procedure` whenever the named button is clicked.
     void onClick(QStringView button, Procedure procedure);
     /// Sets the outer size, frame included, in twips. Where the frame is not known until the

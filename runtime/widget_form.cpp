@@ -9,8 +9,7 @@
 
 namespace runtime {
 
-WidgetForm::WidgetForm(QWidget* window, Warning warning)
-    : window_(window), warning_(warning ? std::move(warning) : Warning(&showWarning)) {}
+WidgetForm::WidgetForm(QWidget* window) : window_(window) {}
 
 template <typename Widget>
 Widget* WidgetForm::find(QStringView name) const {
@@ -46,11 +45,7 @@ void WidgetForm::withdrawAnnouncement() {
     if (announcement_) announcement_->withdraw();
 }
 
-void WidgetForm::warn(const QString& title, const QString& prompt) { warning_(window_, title, prompt); }
-
-void WidgetForm::setWarning(Warning warning) {
-    warning_ = warning ? std::move(warning) : Warning(&showWarning);
-}
+void WidgetForm::warn(const QString& title, const QString& prompt) { showWarning(window_, title, prompt); }
 
 void WidgetForm::close() {
     if (window_) window_->close();

@@ -3,7 +3,6 @@
 #include "form.h"
 
 #include <QPointer>
-#include <functional>
 
 class QWidget;
 
@@ -15,10 +14,7 @@ class Announcement;
 /// fitted labels whose object names are the design's control names.
 class WidgetForm : public Form {
 public:
-    using Warning = std::function<void(QWidget* owner, const QString& title, const QString& prompt)>;
-
-    /// `warning` shows the message boxes; by default the runtime's modal warning.
-    explicit WidgetForm(QWidget* window, Warning warning = {});
+    explicit WidgetForm(QWidget* window);
 
     QString text(QStringView textBox) const override;
     void setText(QStringView textBox, const QString& text) override;
@@ -28,9 +24,6 @@ public:
     void announce(const QString& text) override;
     void close() override;
 
-    /// Replaces what shows the message boxes.
-    void setWarning(Warning warning);
-
 private:
     template <typename Widget>
     Widget* find(QStringView name) const;
@@ -39,7 +32,6 @@ private:
 
     QPointer<QWidget> window_;
     QPointer<Announcement> announcement_;  // made when the window first has something to say
-    Warning warning_;
 };
 
 }  // namespace runtime

@@ -5,10 +5,12 @@
 #include "form_window.h"
 #include "ink.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
-#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -16,30 +18,30 @@
 
 namespace runtime::testing {
 
-/// One message box a command asked for, with the window's text boxes at that moment.
-struct ShownMessage {
-    QString prompt;
-    QHash<QString, QString> fields;
-};
-
-/// A built window, shown and active, whose message boxes are recorded instead of shown.
-/// A real modal dialog fails the test (and is closed so the test can end).
+/// A built window, shown and active. Each message box it shows is recorded and answered
+/// with Enter: its title, its prompt, "warning alert" for the exclamation icon that screen
+/// readers are told is an alert, what they read of it, and its buttons.
 class WindowFixture : public QObject {
 protected:
     void open(const std::function<std::unique_ptr<FormWindow>()>& create) {
         messages.clear();
-        sawModal_ = false;
+        stuck_ = false;
         modalWatch_.disconnect();
         QObject::connect(&modalWatch_, &QTimer::timeout, this, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) sawModal_ = modal->close();
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (box == answered_) return (void)(stuck_ = true, box->reject());
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+            QStringList shown{box->windowTitle(), box->text(),
+                              box->icon() == QMessageBox::Warning && face->role() == QAccessible::AlertMessage ? "warning alert" : "",
+                              face->text(QAccessible::Name) + " / " + face->text(QAccessible::Value) + face->text(QAccessible::Description)};
+            for (const QAbstractButton* button : box->buttons()) shown << button->text();
+            messages.append(shown);
+            answered_ = box;
+            QTest::keyClick(box, Qt::Key_Return);
         });
         modalWatch_.start(20);
         window = create();
-        window->setWarning([this](QWidget* owner, const QString&, const QString& prompt) {
-            ShownMessage shown{prompt, {}};
-            for (const QLineEdit* box : owner->findChildren<QLineEdit*>()) shown.fields.insert(box->objectName(), box->text());
-            messages.append(shown);
-        });
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -47,7 +49,7 @@ protected:
     void close() {
         modalWatch_.stop();
         window.reset();
-        QVERIFY2(!sawModal_, "a real message box opened");
+        QVERIFY2(!stuck_, "a message box stayed open on Enter");
     }
 
     template <typename Widget = QWidget>
@@ -67,7 +69,8 @@ protected:
         }
         return QString();
     }
-    static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    /// The control the window gives the keyboard to whenever it is active.
+    QString focused() const { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
 
     /// Replaces a field's text as a person would: ASCII as key clicks, anything else as an
     /// input method's committed text, the way Chinese input methods deliver it.
@@ -92,7 +95,7 @@ protected:
     void click(const QString& button) { QTest::mouseClick(control(button), Qt::LeftButton); }
 
     /// Presses Tab once per name and checks where the focus lands each time.
-    static void verifyTabCycle(const QStringList& order) {
+    void verifyTabCycle(const QStringList& order) const {
         for (const QString& next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(focused(), next);
@@ -134,7 +137,7 @@ protected:
     }
 
     std::unique_ptr<FormWindow> window;
-    QList<ShownMessage> messages;
+    QList<QStringList> messages;
 
 private:
     /// The part of a control's text the window shows, in window coordinates: its box less
@@ -159,7 +162,8 @@ private:
     }
 
     QTimer modalWatch_;
-    bool sawModal_ = false;
+    QPointer<QMessageBox> answered_;
+    bool stuck_ = false;
 };
 
 }  // namespace runtime::testing
