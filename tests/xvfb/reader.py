@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-# Both calculators heard from outside, on the buses of `session.sh --buses`: through AT-SPI
+# Both calculators heard from outside, on the buses of `session.sh --accessibility`: through AT-SPI
 # (Debian's python3-pyatspi) every result tells screen readers of its new text on calculate and
 # on clear, while Orca runs with a log of what it would say and no speech server. After the
 # button Orca must say the results and go on to speak the next Tab; it writes its log in
