@@ -30,7 +30,10 @@ protected:
         QObject::connect(&modalWatch_, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
-            if (box == answered_) return (void)(stuck_ = true, box->reject());
+            if (box == answered_) {  // Enter did not close it
+                stuck_ = true;
+                return box->reject();
+            }
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
             QStringList shown{box->windowTitle(), box->text(),
                               box->icon() == QMessageBox::Warning && face->role() == QAccessible::AlertMessage ? "warning alert" : "",
