@@ -46,7 +46,14 @@ class BuilderTest : public runtime::testing::WindowFixture {
     QColor colour(const char* name, QPalette::ColorRole role) const { return control(name)->palette().color(role); }
 
     // Opens a control's context menu and reads its items, choosing the one at `choose`.
-    static QStringList menuOf(QWidget* widget, int choose = -1) {
+    static void useDarkTheme(const QColor& face, const QColor& text) {
+        QPalette dark;
+        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) dark.setColor(role, face);
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, text);
+        QApplication::setPalette(dark);
+    }
+
+    QStringList menuOf(QWidget* widget, int choose = -1) {
         QStringList items;
         QTimer::singleShot(0, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -60,6 +67,7 @@ class BuilderTest : public runtime::testing::WindowFixture {
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(widget, &click);
         (void)QTest::qWaitFor([&] { return !items.isEmpty(); });
+        QApplication::setActiveWindow(window.get());  // the offscreen platform leaves none active after a popup
         return items;
     }
 
@@ -82,16 +90,44 @@ private slots:
 
     void a_dark_theme_keeps_designed_colours_and_every_text_legible() {
         const QColor face(0x35, 0x35, 0x35), light(0xEE, 0xEE, 0xEC);
-        QPalette dark;
-        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) dark.setColor(role, face);
-        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, light);
-        QApplication::setPalette(dark);
+        useDarkTheme(face, light);
         window->form().setCaption(u"Result", " 12.5");
         QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
         // The design's own text colour, and the theme's where it is legible, are kept.
         QCOMPARE(colour("Blue", QPalette::WindowText), QColor(0, 0, 0xFF));
         QCOMPARE(colour("Themed", QPalette::WindowText), light);
         QCOMPARE(colour("Field", QPalette::Base), face);
+    }
+
+    void frame_border_runs_through_the_middle_of_its_caption_in_the_theme_colours_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light_theme") << false;
+        QTest::newRow("dark_theme") << true;
+    }
+    void frame_border_runs_through_the_middle_of_its_caption_in_the_theme_colours() {
+        QFETCH(bool, dark);
+        if (dark) useDarkTheme(QColor(0x35, 0x35, 0x35), QColor(0xEE, 0xEE, 0xEC));
+        // The caption "面板" is drawn from x = 10; the top line is sought right of it.
+        QWidget* panel = control("Panel");
+        const QImage shot = panel->grab().toImage();
+        const int r = static_cast<int>(shot.devicePixelRatio());
+        const QRgb fill = qRgb(0xE0, 0xE0, 0xE0), outer = panel->palette().color(QPalette::Dark).rgb();
+        const auto at = [&](int x, int y) { return shot.pixel(x, y) | 0xFF000000; };
+        const int captionEnd = (10 + panel->fontMetrics().horizontalAdvance("面板")) * r;
+        int line = 0, inkTop = shot.height(), inkBottom = 0;
+        while (line < shot.height() && at(shot.width() - 6 * r, line) != outer) ++line;
+        for (int y = 0; y < 20 * r; ++y) {
+            for (int x = 10 * r; x < captionEnd; ++x) {
+                if (at(x, y) != fill) inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y);
+                QVERIFY2(y != line || at(x, y) != outer, "the border is not broken by the caption");
+            }
+        }
+        QVERIFY2(std::abs((line - inkTop) - (inkBottom - line)) <= 2 * r, qPrintable(QString("line %1, ink %2 to %3").arg(line).arg(inkTop).arg(inkBottom)));
+        // An etched border: the theme's dark line outside, its light line inside, on the designed grey.
+        QCOMPARE(QColor(at(0, shot.height() / 2)), QColor(outer));
+        QCOMPARE(QColor(at(shot.width() - 2 * r, shot.height() / 2)), QColor(outer));
+        QCOMPARE(QColor(at(r, shot.height() / 2)), panel->palette().color(QPalette::Light));
+        QCOMPARE(QColor(at(shot.width() / 2, shot.height() / 2)), QColor(fill));
     }
 
     void figure_is_drawn_whole_inside_its_box_data() {
@@ -134,33 +170,50 @@ private slots:
         QTRY_COMPARE(QToolTip::text(), asDesigned ? QString() : figure);
     }
 
+    void caption_is_drawn_smaller_rather_than_ink_its_bottom_row() {
+        window->form().setCaption(u"Blue", "蓝色)");  // the bracket's tail reaches the bottom row at 16 px
+        const QImage shot = window->grab().toImage();
+        const QRect box(control("Blue")->mapTo(window.get(), QPoint()), control("Blue")->size());
+        QVERIFY(!runtime::testing::inkOnEdges(shot, QTransform::fromScale(shot.devicePixelRatio(), shot.devicePixelRatio()).mapRect(box), qRgb(0xE0, 0xE0, 0xE0), true));
+    }
+
     void result_is_selected_with_the_mouse_and_copied_but_never_tabbed_to() {
         runtime::installQtTranslation(*qApp);
         window->form().setCaption(u"Result", "12.5");  // drawn from x = 14, 7 px a digit
         const int y = result()->height() / 2;
-        // Dragged from the left of the figure to the left half of its "5": "12."
-        QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(2, y));
+        // The columns drawn in the theme's highlight, in logical pixels.
+        const auto highlighted = [this] {
+            const QImage shot = result()->grab().toImage();
+            const QRgb colour = result()->palette().color(QPalette::Highlight).rgb();
+            int first = -1, last = -1;
+            for (int x = 0; x < shot.width(); ++x) {
+                if ((shot.pixel(x, shot.height() / 2) | 0xFF000000) == (colour | 0xFF000000)) last = x, first = first < 0 ? x : first;
+            }
+            const qreal r = shot.devicePixelRatio();
+            return first < 0 ? QString() : QString("%1 to %2").arg(first / r).arg((last + 1) / r);
+        };
+        // Dragged from the right half of its "1" to the left half of its "5": "2.", highlighted alone.
+        QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(19, y));
         QMouseEvent drag(QEvent::MouseMove, QPointF(37, y), result()->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(result(), &drag);
         QTest::mouseRelease(result(), Qt::LeftButton, {}, QPoint(37, y));
         QCOMPARE(focused(), QStringLiteral("Result"));
-        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12."));
-        QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
+        QCOMPARE(highlighted(), QStringLiteral("21 to 35"));
+        // A right press keeps the selection for the menu it opens to copy.
+        QTest::mouseClick(result(), Qt::RightButton, {}, QPoint(5, y));
+        QCOMPARE(menuOf(result(), 0), QStringList({"复制(&C)", "全选"}));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2."));
+        QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
-        // The selection, drawn in the theme's highlight, is let go when the focus moves on, and
-        // Tab goes round by tab index, past the result.
-        const auto highlighted = [this] {
-            return runtime::testing::colourCounts(result()->grab().toImage(), result()->rect()).contains(result()->palette().color(QPalette::Highlight).rgb());
-        };
-        QVERIFY(highlighted());
+        // The selection is let go when the focus moves on, and Tab goes round by tab index,
+        // past the result.
         control("Field")->setFocus();
-        QVERIFY(!highlighted());
+        QCOMPARE(highlighted(), QString());
         verifyTabCycle({"Third", "Second", "Field"});
-        // From the menu, a figure drawn as the mark is copied whole.
+        // A figure drawn as the mark is copied whole.
         window->form().setCaption(u"Result", kTooLong);
-        QCOMPARE(menuOf(result(), 1), QStringList({"复制(&C)", "全选"}));
+        QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
         // A caption that is not a result cannot be selected.
