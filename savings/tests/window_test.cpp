@@ -17,6 +17,7 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QCOMPARE(window->childAt(20, 57), control("Frame1"));
         QCOMPARE(window->childAt(20, 55), control("Image1"));
+        QVERIFY(control("Label10")->font().bold());  // the banner
         QCOMPARE(focused(), QStringLiteral("Text1"));
         verifyTabCycle({"Text2", "Text3", "Command1", "Command2", "Text1"});
     }
