@@ -3,6 +3,7 @@
 #include "contrast.h"
 #include "fitted_label.h"
 #include "fonts.h"
+#include "text_box.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -11,13 +12,11 @@
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWindow>
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace runtime {
@@ -123,11 +122,8 @@ QWidget* makeControl(const design::Control& row, QWidget* container) {
         label->setAlignment(across | Qt::AlignTop);
         return label;
     }
-    case design::Kind::TextBox: {
-        auto* box = new QLineEdit(caption, container);
-        box->setMaxLength(std::numeric_limits<int>::max());
-        return box;
-    }
+    case design::Kind::TextBox:
+        return new TextBox(caption, container);
     case design::Kind::Button: {
         auto* button = new QPushButton(caption, container);
         button->setAutoDefault(false);

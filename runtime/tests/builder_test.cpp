@@ -161,6 +161,34 @@ private slots:
         QTRY_COMPARE(QToolTip::text(), asDesigned ? QString() : figure);
     }
 
+    void text_box_answers_screen_readers_for_the_whole_of_its_text() {
+        type("Field", "12.5");  // 7 px a character
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control("Field"));
+        QAccessibleTextInterface* text = face->textInterface();
+        QVERIFY(face->state().editable && face->state().selectableText && !face->state().readOnly);
+        QCOMPARE(face->text(QAccessible::Value) + " " + text->text(1, 3), QStringLiteral("12.5 2."));
+        int start = -1, end = -1;
+        QStringList boxes;  // where each character is drawn, and the character found there again
+        for (int offset = 0; offset <= 4; ++offset) {
+            text->attributes(offset, &start, &end);
+            QCOMPARE(QList<int>({start, end}), QList<int>({0, 4}));  // one run: the text has no attributes
+            const QRect box = text->characterRect(offset);
+            if (!box.isEmpty()) boxes << QString("%1 %2 %3").arg(control("Field")->mapFromGlobal(box.topLeft()).x()).arg(box.width()).arg(text->offsetAtPoint(box.topLeft() + QPoint(1, 1)));
+        }
+        // x, width, and the offset found at the box's corner: the characters' ink lies in columns 5 to 7,
+        // 11 to 15, 20 and 21, and 25 to 29.
+        QCOMPARE(boxes, QStringList({"3 7 0", "10 7 1", "17 7 2", "24 7 3"}));
+        text->setSelection(0, 1, 3);
+        text->selection(0, &start, &end);
+        QCOMPARE(QList<int>({text->selectionCount(), start, end}), QList<int>({1, 1, 3}));
+        text->removeSelection(0);
+        QCOMPARE(text->selectionCount(), 0);
+        face->editableTextInterface()->replaceText(1, 3, "9");
+        face->editableTextInterface()->insertText(0, "-");
+        face->editableTextInterface()->deleteText(3, 4);
+        QCOMPARE(texts({"Field"}), QStringList({"-19"}));
+    }
+
     void caption_is_drawn_smaller_rather_than_ink_its_bottom_row() {
         window->form().setCaption(u"Blue", "蓝色)");  // the bracket's tail reaches the bottom row at 16 px
         const QImage shot = window->grab().toImage();

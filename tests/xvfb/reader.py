@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # Both calculators heard from outside, on the buses of `session.sh --accessibility`: through AT-SPI
 # (Debian's python3-pyatspi) every result tells screen readers of its new text on calculate and
-# on clear, while Orca runs with a log of what it would say and no speech server. After the
-# button Orca must say the results and go on to speak the next Tab; it writes its log in
+# on clear, while Orca runs with a log of what it would say and no speech server. Going back
+# through the fields, Orca must say each figure as it was typed; after the button it must say
+# the results and go on to speak the next Tab; it writes its log in
 # blocks, so the log is read once it has ended. What the results read as, and the notification
 # itself, are checked inside the process by the window tests.
 # usage: reader.py SAVECALC LOANCALC
@@ -57,6 +58,8 @@ def main():
         for x, y, text in inputs:
             xdotool("mousemove", "--window", window[0], x, y, "click", 1)
             xdotool("type", "--delay", 250, text)  # slowly enough for Orca's key handling
+        for _ in inputs[1:]:
+            xdotool("key", "shift+Tab", wait=1.5)  # back through the fields, each selected whole
         heard.clear()
         xdotool("mousemove", "--window", window[0], *calculate, "click", 1, wait=3)
         check(f"{program}'s results that told screen readers of their new text", after, {name for kind, name in heard if kind.endswith("insert")} & after)
@@ -72,8 +75,13 @@ def main():
     with open(f"{scratch}/orca.log", encoding="utf-8", errors="replace") as log:
         spoken = [line.strip().rstrip(".") for line in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", log.read())]
     starts = [spoken.index(title) if title in spoken else len(spoken) for title, *_ in RUNS]
-    for (title, *_, said), start, end in zip(RUNS, starts, starts[1:] + [len(spoken)]):
+    for (title, inputs, *_, said), start, end in zip(RUNS, starts, starts[1:] + [len(spoken)]):
         here, notice = spoken[start:end], f"notification {said}".rstrip(".")
+        # Orca says each field's selected figure twice: as the selection changes, then with its name.
+        typed = here[:here.index(notice)] if notice in here else here
+        figures = [typed[i - 1] if line == "selected" else line[:-len(" selected")] for i, line in enumerate(typed)
+                   if line == "selected" or line.endswith(" selected")]
+        check(f"the figures Orca says of the fields in {title}", [text for *_, text in reversed(inputs[:-1]) for _ in "12"], figures)
         check(f"Orca says the results in {title}", True, notice in here or here)
         check("Orca goes on to speak the Tab after them", True, "tab" in here[here.index(notice):-1])
         print(f"   then: {' | '.join(here[here.index(notice) + 1:])}")

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace runtime {
+
+/// A single-line text box that takes text of any length. Screen readers read its text through
+/// an interface of its own, which answers every question about the text for the whole text:
+/// Qt's own reports each character as a run of text attributes of its own that ends where it
+/// begins, and Orca, joining those runs, speaks a field's figure without its last character.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(const QString& text, QWidget* parent = nullptr);
+
+    /// Where the character at `offset` is drawn, in the box's coordinates; empty past the end.
+    QRect characterBox(int offset) const;
+};
+
+}  // namespace runtime
