@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
     FormatRow{"negative_tie_rounds_away_from_zero", -2.675, "0.##", "-2.68"},
     FormatRow{"tie_without_decimals", 2.5, "0", "3"},
     FormatRow{"carry_into_new_digit", 9.995, "0.##", "10"},
+    FormatRow{"unshown_optional_decimals_stay_unshown", 2.5, "0.### 元", "2.5 元"},
     FormatRow{"negative_shown_as_zero_has_no_sign", -0.004, "0.##", "0"},
     FormatRow{"first_digit_just_past_the_cents_rounds_up", 0.005, "0.##", "0.01"},
     FormatRow{"five_cents", 0.05, "0.##", "0.05"},
