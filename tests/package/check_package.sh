@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root and packs it as a Debian package, then checks what a
-# desktop and apt would: the menu entries and AppStream files validate, the package holds the
-# programs, menu entries, icons and metainfo, depends on Qt and the fonts, and lintian finds no
-# error. Usage: check_package.sh BUILD_DIR
+# desktop and apt would: the menu entries and AppStream files validate, man shows the Chinese
+# manual pages where the locale asks for them, the package holds the programs, menu entries,
+# icons, metainfo and manual pages in both languages, depends on Qt and the fonts, and lintian
+# finds no error. Usage: check_package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
@@ -14,17 +15,22 @@ for app in savecalc loancalc; do
   appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/io.github.quendrel.$app.metainfo.xml" >/dev/null
 done
 echo "ok: menu entries and metainfo validate"
+for page in "savecalc 零存整取存款计算器" "loancalc 等额分期还款计算器"; do
+  set -- $page
+  MANPATH="$scratch/root/usr/share/man" man -L zh_CN -P cat "$1" 2>/dev/null | grep -q "$2" || { echo "FAIL: man -L zh_CN $1 is not its Chinese page" >&2; exit 1; }
+done
+echo "ok: man -L zh_CN shows each program's page in Chinese"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/deb" >/dev/null
 deb=$(ls "$scratch"/deb/*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for app in savecalc loancalc; do
   for path in bin/$app share/applications/io.github.quendrel.$app.desktop share/metainfo/io.github.quendrel.$app.metainfo.xml \
-              share/icons/hicolor/{16x16,32x32}/apps/io.github.quendrel.$app.png; do
+              share/icons/hicolor/{16x16,32x32}/apps/io.github.quendrel.$app.png share/man/{,zh_CN/}man1/$app.1.gz; do
     grep -qxF "./usr/$path" <<<"$contents" || { echo "FAIL: the package lacks /usr/$path" >&2; exit 1; }
   done
 done
-echo "ok: the package holds both programs, their menu entries, icons and metainfo"
+echo "ok: the package holds both programs, their menu entries, icons, metainfo and manual pages"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-liberation; do
