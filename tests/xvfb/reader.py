@@ -58,8 +58,8 @@ def main():
         for x, y, text in inputs:
             xdotool("mousemove", "--window", window[0], x, y, "click", 1)
             xdotool("type", "--delay", 250, text)  # slowly enough for Orca's key handling
-        for _ in inputs[1:]:
-            xdotool("key", "shift+Tab", wait=1.5)  # back through the fields, each selected whole
+        for key in ["Tab"] + ["shift+Tab"] * len(inputs):
+            xdotool("key", key, wait=1.5)  # on to the button, then back through every field
         heard.clear()
         xdotool("mousemove", "--window", window[0], *calculate, "click", 1, wait=3)
         check(f"{program}'s results that told screen readers of their new text", after, {name for kind, name in heard if kind.endswith("insert")} & after)
@@ -81,7 +81,7 @@ def main():
         typed = here[:here.index(notice)] if notice in here else here
         figures = [typed[i - 1] if line == "selected" else line[:-len(" selected")] for i, line in enumerate(typed)
                    if line == "selected" or line.endswith(" selected")]
-        check(f"the figures Orca says of the fields in {title}", [text for *_, text in reversed(inputs[:-1]) for _ in "12"], figures)
+        check(f"the figures Orca says of the fields in {title}", [text for *_, text in reversed(inputs) for _ in range(2)], figures)
         check(f"Orca says the results in {title}", True, notice in here or here)
         check("Orca goes on to speak the Tab after them", True, "tab" in here[here.index(notice):-1])
         print(f"   then: {' | '.join(here[here.index(notice) + 1:])}")
