@@ -45,13 +45,6 @@ class BuilderTest : public runtime::testing::WindowFixture {
     FittedLabel* result() const { return window->findChild<FittedLabel*>("Result"); }
     QColor colour(const char* name, QPalette::ColorRole role) const { return control(name)->palette().color(role); }
 
-    static void useDarkTheme(const QColor& face, const QColor& text) {
-        QPalette dark;
-        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) dark.setColor(role, face);
-        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, text);
-        QApplication::setPalette(dark);
-    }
-
     // Opens a control's context menu and reads its items, choosing the one at `choose`.
     QStringList menuOf(QWidget* widget, int choose = -1) {
         QStringList items;
@@ -111,7 +104,10 @@ private slots:
 
     void a_dark_theme_keeps_designed_colours_and_every_text_legible() {
         const QColor face(0x35, 0x35, 0x35), light(0xEE, 0xEE, 0xEC);
-        useDarkTheme(face, light);
+        QPalette dark;
+        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) dark.setColor(role, face);
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, light);
+        QApplication::setPalette(dark);
         window->form().setCaption(u"Result", " 12.5");
         QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
         // The design's own text colour, and the theme's where it is legible, are kept.
@@ -206,7 +202,7 @@ private slots:
             const QRgb colour = result()->palette().color(QPalette::Highlight).rgb();
             int first = -1, last = -1;
             for (int x = 0; x < shot.width(); ++x) {
-                if ((shot.pixel(x, shot.height() / 2) | 0xFF000000) == (colour | 0xFF000000)) last = x, first = first < 0 ? x : first;
+                if ((shot.pixel(x, shot.height() / 2) | 0xFF000000) == colour) last = x, first = first < 0 ? x : first;
             }
             const qreal r = shot.devicePixelRatio();
             return first < 0 ? QString() : QString("%1 to %2").arg(first / r).arg((last + 1) / r);
