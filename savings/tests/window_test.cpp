@@ -18,6 +18,9 @@ private slots:
         QCOMPARE(window->childAt(20, 57), control("Frame1"));
         QCOMPARE(window->childAt(20, 55), control("Image1"));
         QVERIFY(control("Label10")->font().bold());  // the banner
+        const QRect rightOfBanner(282, 0, 22, 56);  // the picture, from the window's top-left corner
+        QCOMPARE(window->grab().toImage().copy(rightOfBanner).convertToFormat(QImage::Format_RGB32),
+                 QImage(":/savings/background.gif").copy(rightOfBanner).convertToFormat(QImage::Format_RGB32));
         QCOMPARE(focused(), QStringLiteral("Text1"));
         verifyTabCycle({"Text2", "Text3", "Command1", "Command2", "Text1"});
     }
