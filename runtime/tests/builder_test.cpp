@@ -195,7 +195,7 @@ private slots:
     void result_is_selected_with_the_mouse_and_copied_but_never_tabbed_to() {
         runtime::installQtTranslation(*qApp);
         window->form().setCaption(u"Result", "12.5");  // drawn from x = 14, 7 px a digit
-        const int y = result()->height() / 2;
+        const int y = result()->height() * 3 / 4;  // below the figure's line, as well as on it
         // The columns drawn in the theme's highlight, in logical pixels.
         const auto highlighted = [this] {
             const QImage shot = result()->grab().toImage();
@@ -229,6 +229,7 @@ private slots:
         // A figure drawn as the mark is copied whole.
         window->form().setCaption(u"Result", kTooLong);
         QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
+        QCOMPARE(highlighted(), QStringLiteral("3 to 53"));  // seven marks of 7 px centred: 3.5 to 52.5
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
         // A caption that is not a result cannot be selected.
