@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToNumber, testing::Values(
     TextRow{"full_width_comma_millions", u"1，000，000", 1000000},
     TextRow{"three_digit_first_group", u"123,456", 123456},
     TextRow{"short_group_ends_number", u"1,00", 1},
+    TextRow{"separator_before_point_ends_number", u"1,.50", 1},
     TextRow{"long_first_group_ends_number", u"1234,567", 1234},
     TextRow{"bad_later_group_ends_number", u"1,000,0000", 1000},
     TextRow{"hex_prefix_is_not_read", u"0x10", 0},
@@ -106,6 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
     kRowName);
 
 TEST(NumberText, keeps_one_place_for_the_sign) {
+    EXPECT_EQ(runtime::numberText(0), " 0");
     EXPECT_EQ(runtime::numberText(5), " 5");
     EXPECT_EQ(runtime::numberText(-5), "-5");
     EXPECT_EQ(runtime::numberText(100000), " 100000");
