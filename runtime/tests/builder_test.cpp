@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(at("Result"), QRect(20, 70, 56, 29));
         QCOMPARE(at("Field"), QRect(100, 130, 81, 20));  // 1210 twips round to 81
         QVERIFY(result()->alignment() & Qt::AlignHCenter && control<QLabel>("OnPanel")->alignment() & Qt::AlignLeft);
+        QCOMPARE(texts({"OnPanel", "Blue"}), QStringList({"说明", "蓝色"}));
         verifyEtchedFrame();
     }
 
@@ -106,7 +107,8 @@ private slots:
         const QColor face(0x35, 0x35, 0x35), light(0xEE, 0xEE, 0xEC);
         QPalette dark;
         for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) dark.setColor(role, face);
-        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) dark.setColor(role, light);
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) dark.setColor(role, light);
+        dark.setColor(QPalette::Text, QColor(0x50, 0x50, 0x50));  // illegible on the theme's own face
         QApplication::setPalette(dark);
         window->form().setCaption(u"Result", " 12.5");
         QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
@@ -114,6 +116,7 @@ private slots:
         QCOMPARE(colour("Blue", QPalette::WindowText), QColor(0, 0, 0xFF));
         QCOMPARE(colour("Themed", QPalette::WindowText), light);
         QCOMPARE(colour("Field", QPalette::Base), face);
+        QCOMPARE(colour("Field", QPalette::Text), QColor(Qt::white));
         verifyEtchedFrame();
     }
 
@@ -133,6 +136,9 @@ private slots:
         QTest::newRow("smaller_on_one_line") << " 113.825691" << QStringList{"113.825691"} << false << false;
         // 14 characters fit one line only below 9 px: broken onto two lines.
         QTest::newRow("broken_onto_two_lines") << " 3594928.183127" << QStringList{} << false << false;
+        // 30 digits fit only at 9 px, 4.5 px a digit, on three lines broken inside the figure.
+        QTest::newRow("broken_anywhere_at_the_floor") << " " + QString(30, '7')
+                                                      << QStringList{QString(12, '7'), QString(12, '7'), QString(6, '7')} << false << false;
         QTest::newRow("too_long_even_broken") << kTooLong << QStringList{} << false << true;
     }
     void figure_is_drawn_whole_inside_its_box() {
