@@ -24,6 +24,7 @@ constexpr Control kControls[] = {
     {"Themed", Kind::Label, "Form1", 0, 1950, 1200, 300, 4, "主题", kKai10, standard},
     {"Second", Kind::TextBox, "Form1", 0, 2400, 1200, 300, 5, "", kKai10, standard},
     {"Third", Kind::TextBox, "Form1", 1500, 2400, 1200, 300, 7, "", kKai10, standard},
+    {"Narrow", Kind::Label, "Form1", 2775, 1950, 150, 300, 8, "", kKai10, standard},  // 10 px: one mark wide
 };
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}};
@@ -150,8 +151,8 @@ private slots:
         window->form().setCaption(u"Result", figure);
         // Screen readers read the figure whole, under the name of the caption beside it.
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(result());
-        QCOMPARE(face->text(QAccessible::Name) + ": " + face->textInterface()->text(0, face->textInterface()->characterCount()),
-                 QStringLiteral("结果: ") + figure);
+        QCOMPARE(face->text(QAccessible::Name) + ": " + face->textInterface()->text(0, face->textInterface()->characterCount()) + " " +
+                     face->textInterface()->text(1, 3), QStringLiteral("结果: ") + figure + " " + figure.mid(1, 2));
         QCOMPARE(result()->shownAsDesigned(), asDesigned);
         QCOMPARE(result()->shownTooLong(), tooLong);
         QVERIFY(result()->shownFont().pixelSize() >= FittedLabel::kFloorPixelSize);
@@ -192,7 +193,11 @@ private slots:
         QCOMPARE(texts({"Field"}), QStringList({"-19"}));
     }
 
-    void caption_is_drawn_smaller_rather_than_ink_its_bottom_row() {
+    void caption_is_drawn_smaller_or_as_a_single_mark_rather_than_cut() {
+        window->form().setCaption(u"Narrow", "12345");
+        QCOMPARE(control<FittedLabel>("Narrow")->shownLines(), QStringList({"#"}));
+        window->form().setCaption(u"Blue", "L");  // inks the left column, to which its line is aligned
+        QVERIFY(control<FittedLabel>("Blue")->shownAsDesigned());
         window->form().setCaption(u"Blue", "蓝色)");  // the bracket's tail reaches the bottom row at 16 px
         const QImage shot = window->grab().toImage();
         const QRect box(control("Blue")->mapTo(window.get(), QPoint()), control("Blue")->size());
@@ -211,8 +216,7 @@ private slots:
             for (int x = 0; x < shot.width(); ++x) {
                 if ((shot.pixel(x, shot.height() / 2) | 0xFF000000) == colour) last = x, first = first < 0 ? x : first;
             }
-            const qreal r = shot.devicePixelRatio();
-            return first < 0 ? QString() : QString("%1 to %2").arg(first / r).arg((last + 1) / r);
+            return first < 0 ? QString() : QString("%1 to %2").arg(first / shot.devicePixelRatio()).arg((last + 1) / shot.devicePixelRatio());
         };
         // Dragged from the right half of its "1" to the left half of its "5": "2.", highlighted alone.
         QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(19, y));

@@ -19,8 +19,7 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QCOMPARE(window->childAt(20, 57), control("Frame1"));
         QCOMPARE(window->childAt(20, 55), control("Image1"));
-        QVERIFY(control("Label10")->font().bold());  // the banner
-        QVERIFY(!control<QPushButton>("Command1")->isDefault() && !control<QPushButton>("Command2")->isDefault());
+        QVERIFY(control("Label10")->font().bold() && !control<QPushButton>("Command1")->isDefault() && !control<QPushButton>("Command2")->isDefault());
         const QRect rightOfBanner(282, 0, 22, 56);  // the picture, from the window's top-left corner
         QCOMPARE(window->grab().toImage().copy(rightOfBanner).convertToFormat(QImage::Format_RGB32),
                  QImage(":/savings/background.gif").copy(rightOfBanner).convertToFormat(QImage::Format_RGB32));
