@@ -21,20 +21,23 @@ constexpr Substitute kSubstitutes[] = {
 };
 
 constexpr const char* kChineseFallback = "AR PL SungtiL GB";
+constexpr int kChineseCharset = 134;
 
-// The designed face where the machine has it, else its stand-in; then the Song face, which
-// draws the Chinese characters that a Western face lacks. A face the machine lacks is left
-// out rather than named: asking for it makes fontconfig search for look-alikes every time.
-QStringList familiesFor(std::string_view face) {
-    const QString designed = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+// The designed face where the machine has it, else its stand-in; for a Western face, then the
+// Song face, which draws the Chinese characters it lacks. A Chinese face draws its own, and
+// with no second face named, Qt asks fontconfig for look-alikes only if a character is
+// missing from it, not for every face and size. A face the machine lacks is left out rather
+// than named: asking for it makes fontconfig search for look-alikes every time.
+QStringList familiesFor(const design::Font& font) {
+    const QString designed = QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size()));
     static const QStringList installed = QFontDatabase::families();
     QStringList families;
     if (installed.contains(designed)) families << designed;
     for (const Substitute& s : kSubstitutes) {
-        if (face == s.face) families << QString::fromUtf8(s.installed);
+        if (font.face == s.face) families << QString::fromUtf8(s.installed);
     }
     if (families.isEmpty()) families << designed;
-    families << QString::fromUtf8(kChineseFallback);
+    if (font.charset != kChineseCharset) families << QString::fromUtf8(kChineseFallback);
     return families;
 }
 
@@ -42,7 +45,7 @@ QStringList familiesFor(std::string_view face) {
 
 QFont fontFor(const design::Font& font) {
     QFont result;
-    result.setFamilies(familiesFor(font.face));
+    result.setFamilies(familiesFor(font));
     result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     result.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
     result.setStyleStrategy(QFont::PreferAntialias);
