@@ -12,6 +12,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <poll.h>
 #include <string>
@@ -21,7 +22,13 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kSettle = std::chrono::milliseconds(300);
+
+// The settling time: 300 ms, or MAPWATCH_SETTLE_MS (longer where the program runs slowed
+// down, under valgrind).
+std::chrono::milliseconds settlingTime() {
+    const char* set = std::getenv("MAPWATCH_SETTLE_MS");
+    return std::chrono::milliseconds(set ? std::atoi(set) : 300);
+}
 
 long peakResidentKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -68,9 +75,10 @@ int main(int argc, char* argv[]) {
     const Damage damage = XDamageCreate(display, window, XDamageReportNonEmpty);
     XSync(display, False);
 
+    const auto settle = settlingTime();
     auto lastChange = mapped;
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
-    while (Clock::now() - lastChange < kSettle) {
+    while (Clock::now() - lastChange < settle) {
         while (XPending(display)) {
             XNextEvent(display, &event);
             if (event.type == damageEvent + XDamageNotify) {
@@ -78,7 +86,7 @@ int main(int argc, char* argv[]) {
                 XDamageSubtract(display, damage, None, None);
             }
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kSettle - (Clock::now() - lastChange));
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(settle - (Clock::now() - lastChange));
         poll(&connection, 1, static_cast<int>(std::max<long>(1, left.count())));
     }
 

@@ -2,6 +2,8 @@
 
 #include "loan_commands.h"
 
+#include "icon.h"
+
 namespace loan {
 namespace {
 
@@ -61,8 +63,8 @@ constexpr Window kWindow{
     .clientWidth = 6945,
     .clientHeight = 4680,
     .background = 0x00E0E0E0,
-    .picture = "",
-    .icon = ":/loan/loancalc.ico",
+    .picture = {},
+    .icon = pictures::icon,
     .font = kKai15,
     .controls = kControls,
     .accessibleNames = kAccessibleNames,

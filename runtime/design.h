@@ -19,17 +19,28 @@ struct Font {
     int charset;
 };
 
+/// A picture compiled into the program: `width` × `height` pixels, row after row from the
+/// top, as 0xAARRGGBB (alpha 0xFF throughout where `opaque`).
+struct Picture {
+    int width;
+    int height;
+    bool opaque;
+    const std::uint32_t* pixels;
+};
+/// The images of one picture: an icon's sizes, or a single image.
+using Pictures = std::span<const Picture>;
+
 enum class Kind { Frame, Label, TextBox, Button, Image };
 enum class Alignment { Left, Centred };
 
 /// How a control is painted: colours left empty take the platform's standard colours for
-/// the control's kind; `picture` is the Qt resource an image shows.
+/// the control's kind; `picture` is what an image shows.
 struct Look {
     std::optional<Colour> background{};
     std::optional<Colour> text{};
     bool opaque = true;
     Alignment alignment = Alignment::Left;
-    std::string_view picture{};
+    Pictures picture{};
 
     constexpr Look withBackground(Colour colour) const { Look l = *this; l.background = colour; return l; }
     constexpr Look withText(Colour colour) const { Look l = *this; l.text = colour; return l; }
@@ -43,7 +54,7 @@ constexpr Look transparent{.opaque = false};
 /// Filled with a colour of its own.
 constexpr Look background(Colour colour) { return standard.withBackground(colour); }
 /// An image control showing a compiled-in picture at its natural size.
-constexpr Look picture(std::string_view resource) { return Look{.picture = resource}; }
+constexpr Look picture(Pictures images) { return Look{.picture = images}; }
 
 /// No tab index: the control takes no focus.
 constexpr std::optional<int> noTabIndex = std::nullopt;
@@ -82,8 +93,8 @@ struct Window {
     int clientWidth;   // twips
     int clientHeight;  // twips
     Colour background;
-    std::string_view picture;  // Qt resource drawn from the top-left corner, or empty
-    std::string_view icon;     // Qt resource, or empty
+    Pictures picture;  // drawn from the top-left corner, or none
+    Pictures icon;     // every size of the window's icon, or none
     std::optional<Font> font;
     std::span<const Control> controls;
     std::span<const AccessibleName> accessibleNames;

@@ -28,6 +28,12 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The image over a compiled picture's own pixels: nothing is decoded or copied.
+QImage imageOf(const design::Picture& picture) {
+    return QImage(reinterpret_cast<const uchar*>(picture.pixels), picture.width, picture.height, picture.width * 4,
+                  picture.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+}
+
 QColor colourOf(design::Colour bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
@@ -132,7 +138,7 @@ QWidget* makeControl(const design::Control& row, QWidget* container) {
     }
     case design::Kind::Image: {
         auto* image = new QLabel(container);
-        image->setPixmap(QPixmap(qs(row.look.picture)));
+        if (!row.look.picture.empty()) image->setPixmap(QPixmap::fromImage(imageOf(row.look.picture.front())));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return image;
     }
@@ -147,10 +153,12 @@ bool takesFocus(design::Kind kind) { return kind == design::Kind::TextBox || kin
 FormWindow::FormWindow(const design::Window& design) : form_(this) {
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
-    if (!design.icon.empty()) setWindowIcon(QIcon(qs(design.icon)));
-    if (!design.picture.empty()) {
-        picture_ = std::async(std::launch::async, [resource = qs(design.picture)] { return QImage(resource); }).share();
+    if (!design.icon.empty()) {
+        QIcon icon;
+        for (const design::Picture& size : design.icon) icon.addPixmap(QPixmap::fromImage(imageOf(size)));
+        setWindowIcon(icon);
     }
+    if (!design.picture.empty()) picture_ = imageOf(design.picture.front());
 
     background_ = colourOf(design.background);
     applyLooks();
@@ -224,7 +232,7 @@ bool FormWindow::event(QEvent* event) {
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    if (picture_.valid()) painter.drawImage(0, 0, picture_.get());
+    if (!picture_.isNull()) painter.drawImage(0, 0, picture_);
 }
 
 std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {

@@ -9,7 +9,6 @@
 #include <QSize>
 #include <QWidget>
 #include <functional>
-#include <future>
 #include <memory>
 #include <vector>
 
@@ -54,7 +53,7 @@ private:
     QColor background_;
     std::vector<Styled> styled_;
 
-    std::shared_future<QImage> picture_;  // decoded beside the building of the controls
+    QImage picture_;
     WidgetForm form_;
     QSize pendingOuterSize_;
 };

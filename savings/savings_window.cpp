@@ -2,6 +2,10 @@
 
 #include "savings_commands.h"
 
+#include "background.h"
+#include "corner.h"
+#include "icon.h"
+
 namespace savings {
 namespace {
 
@@ -30,7 +34,7 @@ constexpr Control kControls[] = {
     {"Label3",   Kind::Label,   "Frame1",  240,  1560, 1455, 495,  6,   "存入期数：",   kTimes12,     transparent},
     {"Label2",   Kind::Label,   "Frame1",  240,  960,  1575, 495,  4,   "银行年利率：", kTimes12,     transparent},
     {"Label1",   Kind::Label,   "Frame1",  240,  360,  1695, 495,  2,   "每月存款额：", kTimes12,     transparent},
-    {"Image1",   Kind::Image,   "Form1",   0,    0,    870,  870,  noTabIndex, "",      windowFont,   picture(":/savings/corner.gif")},
+    {"Image1",   Kind::Image,   "Form1",   0,    0,    870,  870,  noTabIndex, "",      windowFont,   picture(pictures::corner)},
     {"Label10",  Kind::Label,   "Form1",   960,  120,  3255, 495,  13,  "Quendrel",     kLishu18Bold, transparent.withText(kBlue)},
 };
 
@@ -45,8 +49,8 @@ constexpr Window kWindow{
     .clientWidth = 4560,
     .clientHeight = 4515,
     .background = 0x00FFC0C0,
-    .picture = ":/savings/background.gif",
-    .icon = ":/savings/savecalc.ico",
+    .picture = pictures::background,
+    .icon = pictures::icon,
     .font = std::nullopt,
     .controls = kControls,
     .accessibleNames = kAccessibleNames,

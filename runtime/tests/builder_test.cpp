@@ -31,7 +31,7 @@ constexpr AccessibleName kNames[] = {{"Result", "结果"}};
 
 constexpr Window kDesign{
     .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 2700,
-    .background = kGrey, .picture = "", .icon = "", .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
+    .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
 const QString kTooLong = " 1" + QString(44, '0') + ".000000";  // wider than the box at any legible size

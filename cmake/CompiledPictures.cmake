@@ -1,0 +1,19 @@
+# add_compiled_picture(TARGET PICTURE QUALIFIED_NAME [SHOWN WIDTH HEIGHT])
+# Compiles a picture file into TARGET as pixels that Qt draws as they are: the header
+# <name>.h, on TARGET's include path, declares QUALIFIED_NAME as the array of the file's images
+# (runtime::design::Picture). SHOWN keeps only the top-left region of that many pixels.
+function(add_compiled_picture target picture qualified_name)
+  cmake_parse_arguments(PARSE_ARGV 3 arg "" "" "SHOWN")
+  string(REGEX REPLACE ".*::" "" name "${qualified_name}")
+  set(dir "${CMAKE_CURRENT_BINARY_DIR}/compiled_pictures")
+  set(input "${CMAKE_CURRENT_SOURCE_DIR}/${picture}")
+  add_custom_command(
+    OUTPUT "${dir}/${name}.h" "${dir}/${name}.cpp"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${dir}"
+    COMMAND picture_source "${input}" "${qualified_name}" "${dir}/${name}.h" "${dir}/${name}.cpp" ${arg_SHOWN}
+    DEPENDS picture_source "${input}"
+    COMMENT "Compiling in ${picture}"
+    VERBATIM)
+  target_sources(${target} PRIVATE "${dir}/${name}.h" "${dir}/${name}.cpp")
+  target_include_directories(${target} PRIVATE "${dir}")
+endfunction()
