@@ -41,13 +41,15 @@ std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, cons
     QTextOption option(alignment & Qt::AlignHorizontal_Mask);
     option.setWrapMode(wrap);
     layout->setTextOption(option);
-    const qreal leading = QFontMetricsF(font).leading();
     qreal y = 0;
     layout->beginLayout();
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        // The font's own leading between lines; a single line needs none, and the font's
+        // metrics are then never loaded apart from its glyphs.
+        if (line.lineNumber() > 0) y += QFontMetricsF(font).leading();
         line.setLineWidth(box.width());
         line.setPosition(QPointF(0, y));
-        y += line.height() + leading;
+        y += line.height();
     }
     layout->endLayout();
     return layout;
@@ -182,7 +184,8 @@ const FittedLabel::Fit& FittedLabel::fit() const {
     made->alignment = alignment();
     made->pixelRatio = devicePixelRatioF();
 
-    const int designed = QFontInfo(font()).pixelSize();
+    // A designed font has its size in pixels; asking the font database is left to the rest.
+    const int designed = font().pixelSize() > 0 ? font().pixelSize() : QFontInfo(font()).pixelSize();
     QString shown = made->text;
     const auto attempt = [&](int pixels, QTextOption::WrapMode wrap) {
         auto layout = layOut(shown, atPixelSize(font(), pixels), size(), alignment(), wrap);
@@ -238,6 +241,7 @@ bool FittedLabel::shownAsDesigned() const { return fit().asDesigned; }
 bool FittedLabel::shownTooLong() const { return fit().tooLong; }
 
 void FittedLabel::paintEvent(QPaintEvent*) {
+    if (text().trimmed().isEmpty()) return;  // blanks draw nothing: an empty result is not laid out
     const QTextLayout& layout = *fit().layout;
     QList<QTextLayout::FormatRange> selected;
     if (!selectedText().isEmpty()) {

@@ -52,4 +52,10 @@ QFont fontFor(const design::Font& font) {
     return result;
 }
 
+QFont captionFontFor(const design::Font& font) {
+    QFont result = fontFor(font);
+    if (font.charset == kChineseCharset) result.setStyleStrategy(QFont::StyleStrategy(result.styleStrategy() | QFont::NoFontMerging));
+    return result;
+}
+
 }  // namespace runtime

@@ -12,4 +12,10 @@ namespace runtime {
 /// Sizes are taken at 96 dots to the inch, the designs' 15 twips to a pixel, whatever the screen.
 QFont fontFor(const design::Font& font);
 
+/// The font for text the design itself supplies (captions, titles, results): as fontFor(), but
+/// a Chinese face, which has every character the designs show, is used alone, without looking
+/// elsewhere for characters it might lack. Qt then keeps one font engine for the face's
+/// Chinese and Western characters alike, where it would otherwise load one for each.
+QFont captionFontFor(const design::Font& font);
+
 }  // namespace runtime

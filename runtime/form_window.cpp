@@ -163,7 +163,6 @@ FormWindow::FormWindow(const design::Window& design) : form_(this) {
     background_ = colourOf(design.background);
     applyLooks();
     qApp->installEventFilter(this);
-    if (design.font) setFont(fontFor(*design.font));
 
     const QSize client(pixels(design.clientWidth), pixels(design.clientHeight));
     if (design.border == design::Border::FixedSingle) {
@@ -246,8 +245,11 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         QWidget* control = makeControl(row, container);
         control->setObjectName(qs(row.name));
         control->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
-        if (row.font) {
-            control->setFont(fontFor(*row.font));
+        // A text box shows what the user types, which may need any face; everything else
+        // shows the design's own text.
+        const bool typedInto = row.kind == design::Kind::TextBox;
+        if (const auto font = row.font ? row.font : typedInto ? design.font : std::nullopt) {
+            control->setFont(typedInto ? fontFor(*font) : captionFontFor(*font));
         }
         if (!takesFocus(row.kind)) control->setFocusPolicy(Qt::NoFocus);
         window->styled_.push_back({control, container, row.kind, row.look});
@@ -255,6 +257,11 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         containers.insert(control->objectName(), control);
         built.push_back(control);
     }
+
+    // The window's font is set once every control has its own: a control lays out its text
+    // as it is made, in the font it inherits then, and a font that only the window has would be
+    // loaded for nothing.
+    if (design.font) window->setFont(captionFontFor(*design.font));
 
     for (const design::AccessibleName& entry : design.accessibleNames) {
         QWidget* control = containers.value(qs(entry.control));

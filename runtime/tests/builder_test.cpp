@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QRawFont>
 #include <QToolTip>
 
 namespace {
@@ -191,6 +192,12 @@ private slots:
         face->editableTextInterface()->insertText(0, "-");
         face->editableTextInterface()->deleteText(3, 4);
         QCOMPARE(texts({"Field"}), QStringList({"-19"}));
+    }
+
+    void text_box_draws_what_its_chinese_face_lacks_from_another_face() {
+        const QFont face = control("Field")->font();
+        QVERIFY(!QRawFont::fromFont(face).supportsCharacter(0x20AC));  // the Kai face has no euro sign
+        QVERIFY(QFontMetrics(face).inFontUcs4(0x20AC));
     }
 
     void caption_is_drawn_smaller_or_as_a_single_mark_rather_than_cut() {

@@ -2,6 +2,8 @@
 #include "savings_window.h"
 #include "window_fixture.h"
 
+#include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 
 class SavingsWindowTest : public runtime::testing::WindowFixture {
@@ -23,6 +25,9 @@ private slots:
         const QRect rightOfBanner(282, 0, 22, 56);  // the picture, from the window's top-left corner
         QCOMPARE(window->grab().toImage().copy(rightOfBanner).convertToFormat(QImage::Format_RGB32),
                  QImage(":/savings/background.gif").copy(rightOfBanner).convertToFormat(QImage::Format_RGB32));
+        // The pictures compiled in are the files' own, as Qt reads them.
+        QCOMPARE(control<QLabel>("Image1")->pixmap().toImage(), QPixmap(":/savings/corner.gif").toImage());
+        for (const int size : {16, 32}) QCOMPARE(window->windowIcon().pixmap(size).toImage(), QIcon(":/savings/savecalc.ico").pixmap(size).toImage());
         QCOMPARE(focused(), QStringLiteral("Text1"));
         verifyTabCycle({"Text2", "Text3", "Command1", "Command2", "Text1"});
     }
