@@ -245,11 +245,13 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         QWidget* control = makeControl(row, container);
         control->setObjectName(qs(row.name));
         control->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
-        // A text box shows what the user types, which may need any face; everything else
+        // A text box shows what the user types, which may need any face, so it is given the
+        // window's font with fallback rather than inheriting its caption font; everything else
         // shows the design's own text.
-        const bool typedInto = row.kind == design::Kind::TextBox;
-        if (const auto font = row.font ? row.font : typedInto ? design.font : std::nullopt) {
-            control->setFont(typedInto ? fontFor(*font) : captionFontFor(*font));
+        if (row.kind == design::Kind::TextBox) {
+            if (const auto font = row.font.has_value() ? row.font : design.font) control->setFont(fontFor(*font));
+        } else if (row.font) {
+            control->setFont(captionFontFor(*row.font));
         }
         if (!takesFocus(row.kind)) control->setFocusPolicy(Qt::NoFocus);
         window->styled_.push_back({control, container, row.kind, row.look});

@@ -78,8 +78,8 @@ int main(int argc, char* argv[]) {
     }
     s << "}  // namespace\n\nnamespace " << space << " {\nconst runtime::design::Picture " << name << '[' << images.size() << "] = {\n";
     for (qsizetype i = 0; i < images.size(); ++i) {
-        s << "    {" << images[i].width() << ", " << images[i].height() << ", " << (images[i].hasAlphaChannel() ? "false" : "true")
-          << ", image" << i << "},\n";
+        const bool opaque = !images[i].hasAlphaChannel();
+        s << "    {" << images[i].width() << ", " << images[i].height() << ", " << (opaque ? "true" : "false") << ", image" << i << "},\n";
     }
     s << "};\n}\n";
     return 0;
