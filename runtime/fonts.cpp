@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-#include <cmath>
 
 namespace runtime {
 namespace {
@@ -46,15 +45,11 @@ QStringList familiesFor(const design::Font& font) {
 QFont fontFor(const design::Font& font) {
     QFont result;
     result.setFamilies(familiesFor(font));
-    result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    // Points to pixels at 96 dots an inch, rounded half up (sizes are positive).
+    result.setPixelSize(static_cast<int>(font.points * 96.0 / 72.0 + 0.5));
     result.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
-    result.setStyleStrategy(QFont::PreferAntialias);
-    return result;
-}
-
-QFont captionFontFor(const design::Font& font) {
-    QFont result = fontFor(font);
-    if (font.charset == kChineseCharset) result.setStyleStrategy(QFont::StyleStrategy(result.styleStrategy() | QFont::NoFontMerging));
+    const bool chinese = font.charset == kChineseCharset;
+    result.setStyleStrategy(chinese ? QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging) : QFont::PreferAntialias);
     return result;
 }
 

@@ -245,14 +245,7 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         QWidget* control = makeControl(row, container);
         control->setObjectName(qs(row.name));
         control->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
-        // A text box shows what the user types, which may need any face, so it is given the
-        // window's font with fallback rather than inheriting its caption font; everything else
-        // shows the design's own text.
-        if (row.kind == design::Kind::TextBox) {
-            if (const auto font = row.font.has_value() ? row.font : design.font) control->setFont(fontFor(*font));
-        } else if (row.font) {
-            control->setFont(captionFontFor(*row.font));
-        }
+        if (row.font) control->setFont(fontFor(*row.font));
         if (!takesFocus(row.kind)) control->setFocusPolicy(Qt::NoFocus);
         window->styled_.push_back({control, container, row.kind, row.look});
         window->applyLook(window->styled_.back());
@@ -263,7 +256,7 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
     // The window's font is set once every control has its own: a control lays out its text
     // as it is made, in the font it inherits then, and a font that only the window has would be
     // loaded for nothing.
-    if (design.font) window->setFont(captionFontFor(*design.font));
+    if (design.font) window->setFont(fontFor(*design.font));
 
     for (const design::AccessibleName& entry : design.accessibleNames) {
         QWidget* control = containers.value(qs(entry.control));

@@ -1,6 +1,7 @@
 #include "text_box.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 #include <limits>
 
 namespace runtime {
@@ -80,6 +81,18 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent)
     static const bool installed = (QAccessible::installFactory(&accessibleFor), true);
     Q_UNUSED(installed);
     setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, &TextBox::drawFromOtherFacesWhatTheFaceLacks);
+}
+
+// Until then Qt keeps one font engine for the face, not one more for looking elsewhere.
+void TextBox::drawFromOtherFacesWhatTheFaceLacks() {
+    QFont face = font();
+    if (!(face.styleStrategy() & QFont::NoFontMerging)) return;
+    const QFontMetrics metrics(face);
+    const QList<uint> characters = text().toUcs4();
+    if (std::all_of(characters.begin(), characters.end(), [&](uint c) { return metrics.inFontUcs4(c); })) return;
+    face.setStyleStrategy(QFont::StyleStrategy(face.styleStrategy() & ~QFont::NoFontMerging));
+    setFont(face);
 }
 
 QRect TextBox::characterBox(int offset) const {

@@ -8,6 +8,8 @@ namespace runtime {
 /// an interface of its own, which answers every question about the text for the whole text:
 /// Qt's own reports each character as a run of text attributes of its own that ends where it
 /// begins, and Orca, joining those runs, speaks a field's figure without its last character.
+/// A box given a face alone keeps it alone while the face has every character of the text;
+/// once the user types one it lacks, that character is drawn from another face.
 class TextBox : public QLineEdit {
     Q_OBJECT
 
@@ -16,6 +18,9 @@ public:
 
     /// Where the character at `offset` is drawn, in the box's coordinates; empty past the end.
     QRect characterBox(int offset) const;
+
+private:
+    void drawFromOtherFacesWhatTheFaceLacks();
 };
 
 }  // namespace runtime
