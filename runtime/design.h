@@ -20,12 +20,15 @@ struct Font {
 };
 
 /// A picture compiled into the program: `width` × `height` pixels, row after row from the
-/// top, as 0xAARRGGBB (alpha 0xFF throughout where `opaque`).
+/// top. Each pixel is 0xAARRGGBB (alpha 0xFF throughout where `opaque`), or, where the picture
+/// has a table of `colours` (at most 256), a byte giving its colour's place in the table, each
+/// row then padded to a multiple of four bytes.
 struct Picture {
     int width;
     int height;
     bool opaque;
-    const std::uint32_t* pixels;
+    const void* pixels;
+    std::span<const std::uint32_t> colours{};
 };
 /// The images of one picture: an icon's sizes, or a single image.
 using Pictures = std::span<const Picture>;

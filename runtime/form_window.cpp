@@ -28,10 +28,17 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The image over a compiled picture's own pixels: nothing is decoded or copied.
+// The image over a compiled picture's own pixels: nothing is decoded or copied, and Qt draws
+// a picture of indexed colours through its table as it goes.
 QImage imageOf(const design::Picture& picture) {
-    return QImage(reinterpret_cast<const uchar*>(picture.pixels), picture.width, picture.height, picture.width * 4,
-                  picture.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    const auto* bits = static_cast<const uchar*>(picture.pixels);
+    if (picture.colours.empty()) {
+        return QImage(bits, picture.width, picture.height, picture.width * 4,
+                      picture.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    }
+    QImage image(bits, picture.width, picture.height, (picture.width + 3) / 4 * 4, QImage::Format_Indexed8);
+    image.setColorTable(QList<QRgb>(picture.colours.begin(), picture.colours.end()));
+    return image;
 }
 
 QColor colourOf(design::Colour bgr) {

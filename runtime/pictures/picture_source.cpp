@@ -1,5 +1,6 @@
-// Writes a picture file as C++ source: each of its images as rows of 32-bit pixels that Qt
-// draws as they are, so the program needs no image plugin or decoder to show them.
+// Writes a picture file as C++ source: each of its images as rows of pixels that Qt draws as
+// they are, so the program needs no image plugin or decoder to show them. An image of at most
+// 256 colours keeps a byte a pixel, its colour's place in a table of them; any other, 32 bits.
 // Usage: picture_source PICTURE QUALIFIED_NAME HEADER SOURCE [WIDTH HEIGHT]
 // With WIDTH and HEIGHT, only that region, from the top-left corner, is kept: the part of a
 // background that its window shows. An icon keeps, of each size, its deepest image, the one
@@ -40,6 +41,44 @@ QList<QImage> imagesOf(const QString& path, const QSize& shown) {
     return images;
 }
 
+// The image's colours in the order they first appear, or none where it has more than 256.
+QList<QRgb> coloursOf(const QImage& image) {
+    QList<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (colours.contains(row[x])) continue;
+            if (colours.size() == 256) return {};
+            colours.append(row[x]);
+        }
+    }
+    return colours;
+}
+
+// One byte a pixel, each row padded to a multiple of four bytes, as Qt lays such images out.
+void writeIndexes(QTextStream& s, qsizetype i, const QImage& pixels, const QList<QRgb>& colours) {
+    const int stride = (pixels.width() + 3) / 4 * 4;
+    s << "alignas(16) const std::uint8_t image" << i << "[] = {";
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < stride; ++x) {
+            s << ((x % 16) ? " " : "\n    ") << (x < pixels.width() ? colours.indexOf(row[x]) : 0) << ',';
+        }
+    }
+    s << "\n};\nconst std::uint32_t colours" << i << "[] = {";
+    for (qsizetype c = 0; c < colours.size(); ++c) s << ((c % 8) ? " " : "\n    ") << "0x" << Qt::hex << colours[c] << Qt::dec << ',';
+    s << "\n};\n";
+}
+
+void writePixels(QTextStream& s, qsizetype i, const QImage& pixels) {
+    s << "alignas(16) const std::uint32_t image" << i << "[] = {";
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) s << ((x % 8) ? " " : "\n    ") << "0x" << Qt::hex << row[x] << Qt::dec << ',';
+    }
+    s << "\n};\n";
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -66,20 +105,21 @@ int main(int argc, char* argv[]) {
       << "namespace " << space << " {\nextern const runtime::design::Picture " << name << '[' << images.size() << "];\n}\n";
     s << "// " << origin << ", compiled in by picture_source.\n#include \"" << QFileInfo(header).fileName() << "\"\n\n"
       << "#include <cstdint>\n\nnamespace {\n";
+    QList<bool> indexed;
     for (qsizetype i = 0; i < images.size(); ++i) {
         const bool opaque = !images[i].hasAlphaChannel();
         const QImage pixels = images[i].convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
-        s << "alignas(16) const std::uint32_t image" << i << "[] = {";
-        for (int y = 0; y < pixels.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-            for (int x = 0; x < pixels.width(); ++x) s << ((x % 8) ? " " : "\n    ") << "0x" << Qt::hex << row[x] << Qt::dec << ',';
-        }
-        s << "\n};\n";
+        const QList<QRgb> colours = coloursOf(pixels);
+        indexed.append(!colours.isEmpty());
+        if (indexed.back()) writeIndexes(s, i, pixels, colours);
+        else writePixels(s, i, pixels);
     }
     s << "}  // namespace\n\nnamespace " << space << " {\nconst runtime::design::Picture " << name << '[' << images.size() << "] = {\n";
     for (qsizetype i = 0; i < images.size(); ++i) {
         const bool opaque = !images[i].hasAlphaChannel();
-        s << "    {" << images[i].width() << ", " << images[i].height() << ", " << (opaque ? "true" : "false") << ", image" << i << "},\n";
+        s << "    {" << images[i].width() << ", " << images[i].height() << ", " << (opaque ? "true" : "false") << ", image" << i;
+        if (indexed[i]) s << ", colours" << i;
+        s << "},\n";
     }
     s << "};\n}\n";
     return 0;
