@@ -84,7 +84,8 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent)
     connect(this, &QLineEdit::textChanged, this, &TextBox::drawFromOtherFacesWhatTheFaceLacks);
 }
 
-// Until then Qt keeps one font engine for the face, not one more for looking elsewhere.
+// A face used alone is one font engine, shared with the labels drawn in it; the box looks in
+// other faces only from the first character its face lacks, and from then on.
 void TextBox::drawFromOtherFacesWhatTheFaceLacks() {
     QFont face = font();
     if (!(face.styleStrategy() & QFont::NoFontMerging)) return;
