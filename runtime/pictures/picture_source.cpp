@@ -7,6 +7,7 @@
 // Qt itself shows when it reads the icon file.
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QList>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -41,32 +43,41 @@ QList<QImage> imagesOf(const QString& path, const QSize& shown) {
     return images;
 }
 
-// The image's colours in the order they first appear, or none where it has more than 256.
-QList<QRgb> coloursOf(const QImage& image) {
+// An image of at most 256 colours as a byte a pixel, each row padded to a multiple of four
+// bytes as Qt lays such images out, and its colours in the order they first appear.
+struct Indexed {
     QList<QRgb> colours;
+    QList<int> indexes;
+};
+
+std::optional<Indexed> indexedOf(const QImage& image) {
+    Indexed indexed;
+    QHash<QRgb, int> places;
+    const int stride = (image.width() + 3) / 4 * 4;
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (colours.contains(row[x])) continue;
-            if (colours.size() == 256) return {};
-            colours.append(row[x]);
+        for (int x = 0; x < stride; ++x) {
+            if (x >= image.width()) {
+                indexed.indexes.append(0);
+                continue;
+            }
+            auto place = places.constFind(row[x]);
+            if (place == places.constEnd()) {
+                if (indexed.colours.size() == 256) return std::nullopt;
+                place = places.insert(row[x], static_cast<int>(indexed.colours.size()));
+                indexed.colours.append(row[x]);
+            }
+            indexed.indexes.append(*place);
         }
     }
-    return colours;
+    return indexed;
 }
 
-// One byte a pixel, each row padded to a multiple of four bytes, as Qt lays such images out.
-void writeIndexes(QTextStream& s, qsizetype i, const QImage& pixels, const QList<QRgb>& colours) {
-    const int stride = (pixels.width() + 3) / 4 * 4;
+void writeIndexed(QTextStream& s, qsizetype i, const Indexed& indexed) {
     s << "alignas(16) const std::uint8_t image" << i << "[] = {";
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-        for (int x = 0; x < stride; ++x) {
-            s << ((x % 16) ? " " : "\n    ") << (x < pixels.width() ? colours.indexOf(row[x]) : 0) << ',';
-        }
-    }
+    for (qsizetype p = 0; p < indexed.indexes.size(); ++p) s << ((p % 16) ? " " : "\n    ") << indexed.indexes[p] << ',';
     s << "\n};\nconst std::uint32_t colours" << i << "[] = {";
-    for (qsizetype c = 0; c < colours.size(); ++c) s << ((c % 8) ? " " : "\n    ") << "0x" << Qt::hex << colours[c] << Qt::dec << ',';
+    for (qsizetype c = 0; c < indexed.colours.size(); ++c) s << ((c % 8) ? " " : "\n    ") << "0x" << Qt::hex << indexed.colours[c] << Qt::dec << ',';
     s << "\n};\n";
 }
 
@@ -105,22 +116,20 @@ int main(int argc, char* argv[]) {
       << "namespace " << space << " {\nextern const runtime::design::Picture " << name << '[' << images.size() << "];\n}\n";
     s << "// " << origin << ", compiled in by picture_source.\n#include \"" << QFileInfo(header).fileName() << "\"\n\n"
       << "#include <cstdint>\n\nnamespace {\n";
-    QList<bool> indexed;
+    QString entries;
+    QTextStream e(&entries);
     for (qsizetype i = 0; i < images.size(); ++i) {
         const bool opaque = !images[i].hasAlphaChannel();
         const QImage pixels = images[i].convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
-        const QList<QRgb> colours = coloursOf(pixels);
-        indexed.append(!colours.isEmpty());
-        if (indexed.back()) writeIndexes(s, i, pixels, colours);
+        const std::optional<Indexed> indexed = indexedOf(pixels);
+        if (indexed) writeIndexed(s, i, *indexed);
         else writePixels(s, i, pixels);
+        e << "    {" << pixels.width() << ", " << pixels.height() << ", " << (opaque ? "true" : "false") << ", image" << i
+          << (indexed ? QStringLiteral(", colours%1").arg(i) : QString()) << "},\n";
     }
-    s << "}  // namespace\n\nnamespace " << space << " {\nconst runtime::design::Picture " << name << '[' << images.size() << "] = {\n";
-    for (qsizetype i = 0; i < images.size(); ++i) {
-        const bool opaque = !images[i].hasAlphaChannel();
-        s << "    {" << images[i].width() << ", " << images[i].height() << ", " << (opaque ? "true" : "false") << ", image" << i;
-        if (indexed[i]) s << ", colours" << i;
-        s << "},\n";
-    }
+    e.flush();
+    s << "}  // namespace\n\nnamespace " << space << " {\nconst runtime::design::Picture " << name << '[' << images.size() << "] = {\n"
+      << entries;
     s << "};\n}\n";
     return 0;
 }
