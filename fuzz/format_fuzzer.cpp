@@ -1,4 +1,5 @@
 #include "convert.h"
+#include "fuzz_locale.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -14,5 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A finite value always shows at least one digit; anything else shows nothing.
     const bool hasDigit = text.find_first_of("0123456789") != std::string::npos;
     if (std::isfinite(value) ? !hasDigit : !text.empty()) std::abort();
+    if (underCLocale([&] { return runtime::formatByPattern(value, pattern); }) != text) std::abort();
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "fuzz_input.h"
+#include "fuzz_locale.h"
 #include "loan_commands.h"
 #include "recording_form.h"
 
@@ -18,5 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!shown.contains(QStringLiteral("inf")) && !shown.contains(QStringLiteral("nan")));
         require(warnings == 1 || !shown.trimmed().isEmpty());
     }
+    require(underCLocale([&] {
+                runtime::testing::RecordingForm underC({{"Text1", in[0]}, {"Text2", in[1]}, {"Text3", in[2]}, {"Text4", in[3]}});
+                loan::confirm(underC);
+                return underC.journal();
+            }) == form.journal());
     return 0;
 }

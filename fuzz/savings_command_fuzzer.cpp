@@ -1,4 +1,5 @@
 #include "fuzz_input.h"
+#include "fuzz_locale.h"
 #include "recording_form.h"
 #include "savings_commands.h"
 
@@ -12,5 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                                  QStringLiteral("announce 本利和：") + form.value("Label7")}));
     const QString shown = form.value("Label7");
     require(!shown.contains(QStringLiteral("inf")) && !shown.contains(QStringLiteral("nan")));
+    require(underCLocale([&] {
+                runtime::testing::RecordingForm underC({{"Text1", in[0]}, {"Text2", in[1]}, {"Text3", in[2]}});
+                savings::calculate(underC);
+                return underC.journal();
+            }) == form.journal());
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "convert.h"
+#include "fuzz_locale.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -7,7 +8,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::u16string text(size / 2, u'\0');
     for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
-    // Every text reads as a number or an infinity, never as NaN.
-    if (std::isnan(runtime::textToNumber(text))) std::abort();
+    // Every text reads as a number or an infinity, never as NaN, and as the same one under C.
+    const double value = runtime::textToNumber(text);
+    if (std::isnan(value)) std::abort();
+    if (underCLocale([&] { return runtime::textToNumber(text); }) != value) std::abort();
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "c_locale.h"
 #include "loan_window.h"
 #include "picture_formats.h"
 #include "window_fixture.h"
@@ -39,12 +40,31 @@ private slots:
         QCOMPARE(shownWrongly(loan::design()).join(" | "), QString());
     }
 
-    void confirms_from_full_width_digits_and_returns_to_the_amount() {
-        fill(fields, {QStringLiteral("２０"), "60", "12", "0.465"});
+    void confirms_the_same_figures_under_every_locale_and_returns_to_the_amount_data() {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QStringList>("shown");
+        for (const char* locale : runtime::testing::kLocales) {
+            const std::string tag = runtime::testing::localeTag(locale);
+            QTest::addRow("every_five_months_in_full_width_digits_under_%s", tag.c_str())
+                << QByteArray(locale) << QStringList{QStringLiteral("２０"), "60", "12", "0.465"} << QStringList{" 5", " 1.931692", "23.1803"};
+            // One repayment after twelve months at 1 %: 0.1 × 1.01^12 = 0.1126825…
+            QTest::addRow("a_tenth_repaid_at_once_under_%s", tag.c_str())
+                << QByteArray(locale) << QStringList{"0.1", "12", "1", "1"} << QStringList{" 12", " 0.112683", ".1127"};
+        }
+    }
+    void confirms_the_same_figures_under_every_locale_and_returns_to_the_amount() {
+        QFETCH(QByteArray, locale);
+        QFETCH(QStringList, inputs);
+        QFETCH(QStringList, shown);
+        const runtime::testing::ScopedCLocale scoped(locale.constData());
+        QVERIFY2(scoped.set(), locale.constData());
+        fill(fields, inputs);
         click("Command1");
-        QCOMPARE(texts(results), QStringList({" 5", " 1.931692", "23.1803"}));
+        QCOMPARE(texts(results), shown);
         QCOMPARE(focused(), QStringLiteral("Text1"));
-        QCOMPARE(announced(), QStringLiteral("每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"));
+        QCOMPARE(announced(), QStringLiteral("每隔 %1 月偿还一次，每次偿还金额为 %2 万元。偿还总额为 %3 万元。")
+                                  .arg(shown[0].trimmed(), shown[1].trimmed(), shown[2]));
     }
 
     void warns_of_a_non_divisor_with_an_alert_and_clear_returns_to_the_amount() {

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -137,7 +136,8 @@ double textToNumber(std::u16string_view text) {
     normalised += "0.";
     normalised += decimal->digits;
     normalised += 'e';
-    normalised += std::to_string(decimal->pointExponent);
+    char exponent[24];
+    normalised.append(exponent, std::to_chars(std::begin(exponent), std::end(exponent), decimal->pointExponent).ptr);
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
@@ -179,13 +179,17 @@ struct RoundedDigits {
 };
 
 RoundedDigits roundToDecimals(double magnitude, int decimals) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
-    // buffer: d.dddddddddddddde±XXX
+    // d.dddddddddddddde±XX, written and read by the standard library's conversions, which no
+    // locale reaches: under the C library's, a point may be any text of any length.
+    char buffer[32];
+    const char* const end = std::to_chars(std::begin(buffer), std::end(buffer), magnitude, std::chars_format::scientific, 14).ptr;
     std::string significant;
     significant.push_back(buffer[0]);
     significant.append(buffer + 2, 14);
-    const int exponent = std::atoi(buffer + 17);
+    const char* const exponentSign = buffer + 17;
+    int exponent = 0;
+    std::from_chars(exponentSign + 1, end, exponent);
+    if (*exponentSign == '-') exponent = -exponent;
 
     // digits[k] has place value 10^(exponent - k); keep those down to 10^-decimals.
     const long keep = static_cast<long>(exponent) + 1 + decimals;
@@ -295,8 +299,9 @@ std::string formatByPattern(double value, std::string_view patternText) {
 }
 
 std::string numberText(std::int64_t value) {
-    const std::string digits = std::to_string(value);
-    return value < 0 ? digits : " " + digits;
+    char digits[24];
+    const std::to_chars_result written = std::to_chars(std::begin(digits), std::end(digits), value);
+    return (value < 0 ? "" : " ") + std::string(std::begin(digits), written.ptr);
 }
 
 }  // namespace runtime

@@ -13,6 +13,7 @@ namespace runtime {
 /// and , or ， between groups of exactly three whole-part digits is skipped. The result is the
 /// correctly rounded double of that decimal text; beyond the double range it is ±infinity.
 /// Runs in time linear in the text's length and accepts any sequence of UTF-16 code units.
+/// Neither this nor the two below depends on the C library's locale.
 double textToNumber(std::u16string_view text);
 
 /// The value laid out by a pattern of `0` (digit always shown), `#` (digit shown when

@@ -1,14 +1,32 @@
+#include "c_locale.h"
 #include "convert.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
+using runtime::testing::kLocales;
+using runtime::testing::localeTag;
+using runtime::testing::ScopedCLocale;
+
 constexpr double kInf = std::numeric_limits<double>::infinity();
-const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+
+const auto kRowName = [](const auto& info) {
+    return std::string(std::get<1>(info.param).name) + "_under_" + localeTag(std::get<0>(info.param));
+};
+
+TEST(TestLocales, have_the_points_they_are_chosen_for) {
+    for (const auto& [locale, point] : {std::pair{"de_DE.UTF-8", ","}, {"ps_AF.UTF-8", "\u066B"}}) {
+        const ScopedCLocale scoped(locale);
+        ASSERT_TRUE(scoped.set()) << locale;
+        EXPECT_STREQ(std::localeconv()->decimal_point, point) << locale;
+    }
+}
 
 struct TextRow {
     const char* name;
@@ -18,15 +36,18 @@ struct TextRow {
 
 void PrintTo(const TextRow& row, std::ostream* out) { *out << row.name; }
 
-class TextToNumber : public testing::TestWithParam<TextRow> {};
+class TextToNumber : public testing::TestWithParam<std::tuple<const char*, TextRow>> {};
 
 TEST_P(TextToNumber, reads_the_number_the_text_begins_with) {
-    const double value = runtime::textToNumber(GetParam().text);
-    EXPECT_EQ(value, GetParam().expected);
-    EXPECT_EQ(std::signbit(value), std::signbit(GetParam().expected));
+    const auto& [locale, row] = GetParam();
+    const ScopedCLocale scoped(locale);
+    ASSERT_TRUE(scoped.set()) << locale;
+    const double value = runtime::textToNumber(row.text);
+    EXPECT_EQ(value, row.expected);
+    EXPECT_EQ(std::signbit(value), std::signbit(row.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TextToNumber, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Rows, TextToNumber, testing::Combine(testing::ValuesIn(kLocales), testing::Values(
     TextRow{"empty", u"", 0},
     TextRow{"decimal", u"2.25", 2.25},
     TextRow{"leading_point", u".5", 0.5},
@@ -60,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToNumber, testing::Values(
     TextRow{"exponent_of_many_digits", u"1e99999999999999999999999999", kInf},
     TextRow{"megabyte_of_digits", u"1" + std::u16string(1 << 20, u'0'), kInf},
     TextRow{"megabyte_of_nines_rounds_up", u"1." + std::u16string(1 << 20, u'9'), 2},
-    TextRow{"megabyte_of_zeros_then_exponent", u"0." + std::u16string(1 << 20, u'0') + u"1e1048577", 1}),
+    TextRow{"megabyte_of_zeros_then_exponent", u"0." + std::u16string(1 << 20, u'0') + u"1e1048577", 1})),
     kRowName);
 
 struct FormatRow {
@@ -72,13 +93,18 @@ struct FormatRow {
 
 void PrintTo(const FormatRow& row, std::ostream* out) { *out << row.name; }
 
-class FormatByPattern : public testing::TestWithParam<FormatRow> {};
+class FormatByPattern : public testing::TestWithParam<std::tuple<const char*, FormatRow>> {};
 
 TEST_P(FormatByPattern, lays_out_the_rounded_value) {
-    EXPECT_EQ(runtime::formatByPattern(GetParam().value, GetParam().pattern), GetParam().expected);
+    const auto& [locale, row] = GetParam();
+    const ScopedCLocale scoped(locale);
+    ASSERT_TRUE(scoped.set()) << locale;
+    EXPECT_EQ(runtime::formatByPattern(row.value, row.pattern), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Combine(testing::ValuesIn(kLocales), testing::Values(
+    FormatRow{"savings_of_a_year", 12146.25, "0.##", "12146.25"},
+    FormatRow{"savings_of_a_month", 0.50125, "0.##", "0.5"},
     FormatRow{"trailing_zero_dropped", 2508.203125, "0.##", "2508.2"},
     FormatRow{"whole_total_has_no_point", 12156, "0.##", "12156"},
     FormatRow{"tie_2_675_rounds_up", 2.675, "0.##", "2.68"},
@@ -97,6 +123,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
     FormatRow{"huge_whole_number", 1e20, "0.##", "100000000000000000000"},
     FormatRow{"payment_rounded_half_up", 1.9316915, " #0.000000", " 1.931692"},
     FormatRow{"payment_below_one_keeps_zero", 0.136625, " #0.000000", " 0.136625"},
+    FormatRow{"payment_of_a_tenth_for_a_year", 0.1126825030131969, " #0.000000", " 0.112683"},
+    FormatRow{"total_of_a_tenth_for_a_year", 0.1126825030131969, "####.0000", ".1127"},
+    FormatRow{"total_of_five_payments", 23.18030, "####.0000", "23.1803"},
     FormatRow{"negative_sign_leads", -1.5, " #0.000000", "- 1.500000"},
     FormatRow{"total_below_one_has_no_whole_digit", 0.5465, "####.0000", ".5465"},
     FormatRow{"whole_digits_beyond_placeholders", 123456.5, "####.0000", "123456.5000"},
@@ -104,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
     FormatRow{"literal_characters_copied_and_not_counted_as_decimals", 2.675, "0.00 元", "2.68 元"},
     FormatRow{"nothing_significant_shows_zero", 0, "#.##", "0"},
     FormatRow{"infinity_gives_empty_text", -kInf, " #0.000000", ""},
-    FormatRow{"nan_gives_empty_text", std::numeric_limits<double>::quiet_NaN(), "####.0000", ""}),
+    FormatRow{"nan_gives_empty_text", std::numeric_limits<double>::quiet_NaN(), "####.0000", ""})),
     kRowName);
 
 TEST(NumberText, keeps_one_place_for_the_sign) {

@@ -1,3 +1,4 @@
+#include "c_locale.h"
 #include "picture_formats.h"
 #include "savings_window.h"
 #include "window_fixture.h"
@@ -32,12 +33,29 @@ private slots:
         verifyTabCycle({"Text2", "Text3", "Command1", "Command2", "Text1"});
     }
 
-    void calculates_from_a_count_followed_by_chinese_says_the_total_and_clears_everything() {
-        fill(fields, {"1000", "2.25", QStringLiteral("12个月")});
+    void calculates_the_same_total_under_every_locale_says_it_and_clears_everything_data() {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("total");
+        for (const char* locale : runtime::testing::kLocales) {
+            const std::string tag = runtime::testing::localeTag(locale);
+            QTest::addRow("year_counted_in_chinese_under_%s", tag.c_str())
+                << QByteArray(locale) << QStringList{"1000", "2.25", QStringLiteral("12个月")} << QStringLiteral("12146.25元");
+            // 0.5 + 0.5 × 0.03 ÷ 12 × 1 × 2 ÷ 2 = 0.50125
+            QTest::addRow("month_below_a_yuan_under_%s", tag.c_str()) << QByteArray(locale) << QStringList{"0.5", "3", "1"} << QStringLiteral("0.5元");
+        }
+    }
+    void calculates_the_same_total_under_every_locale_says_it_and_clears_everything() {
+        QFETCH(QByteArray, locale);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, total);
+        const runtime::testing::ScopedCLocale scoped(locale.constData());
+        QVERIFY2(scoped.set(), locale.constData());
+        fill(fields, inputs);
         click("Command1");
-        QCOMPARE(texts({"Label7"}), QStringList({QStringLiteral("12146.25元")}));
+        QCOMPARE(texts({"Label7"}), QStringList({total}));
         QCOMPARE(focused(), QStringLiteral("Command1"));
-        QCOMPARE(announced(), QStringLiteral("本利和：12146.25元"));
+        QCOMPARE(announced(), QStringLiteral("本利和：") + total);
         click("Command2");
         QCOMPARE(texts(fields + QStringList{"Label7", "Label8"}), QStringList(5, QString()));
         QCOMPARE(announced(), QString());  // not left to be read again

@@ -1,0 +1,20 @@
+# The C library locales the tests and fuzz targets run under, made from the machine's locale
+# sources into the build tree, so a machine that has none of them installed still runs every
+# one. The interface library test_locales gives a target the header that switches to them
+# (runtime/tests/support/c_locale.h) and makes them before it is built.
+set(test_locale_dir ${CMAKE_BINARY_DIR}/locale)
+set(test_locale_files)
+foreach(name de_DE ps_AF fa_IR ar_EG zh_CN)
+  set(made ${test_locale_dir}/${name}.UTF-8/LC_NUMERIC)
+  add_custom_command(OUTPUT ${made}
+    COMMAND localedef --inputfile=${name} --charmap=UTF-8 ${test_locale_dir}/${name}.UTF-8
+    COMMENT "Making the locale ${name}.UTF-8 for the tests"
+    VERBATIM)
+  list(APPEND test_locale_files ${made})
+endforeach()
+add_custom_target(test_locale_data DEPENDS ${test_locale_files})
+
+add_library(test_locales INTERFACE)
+target_include_directories(test_locales INTERFACE ${PROJECT_SOURCE_DIR}/runtime/tests/support)
+target_compile_definitions(test_locales INTERFACE TEST_LOCALE_DIR="${test_locale_dir}")
+add_dependencies(test_locales test_locale_data)
