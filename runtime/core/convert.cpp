@@ -16,6 +16,10 @@ char16_t narrowed(char16_t c) {
 
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
+// Digits may be grouped by commas or by blanks, the Chinese standards' thousands space; a
+// number keeps to the kind it began grouping with.
+enum class Separator { None, Comma, Blank };
+
 class Scanner {
 public:
     explicit Scanner(std::u16string_view text) : text_(text) {}
@@ -25,9 +29,11 @@ public:
     bool digitAt(std::size_t i) const { return isDigit(at(i)); }
 
     // A separator stands between groups only when exactly three digits follow it.
-    bool separatorAt(std::size_t i) const {
-        if (at(i) != u',') return false;
-        return digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3) && !digitAt(i + 4);
+    Separator separatorAt(std::size_t i) const {
+        if (!(digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3) && !digitAt(i + 4))) return Separator::None;
+        if (at(i) == u',') return Separator::Comma;
+        if (at(i) == u' ' || at(i) == u'\u3000') return Separator::Blank;
+        return Separator::None;
     }
 
 private:
@@ -59,8 +65,9 @@ std::optional<DecimalText> scanDecimal(std::u16string_view text) {
     std::int64_t wholeDigitsKept = 0;  // whole-part digits kept after leading zeros
     std::int64_t leadingFractionZeros = 0;
     std::size_t firstGroupLength = 0;
-    bool grouped = false;
+    Separator grouping = Separator::None;
     for (;;) {
+        const Separator separator = sawDigit ? s.separatorAt(i) : Separator::None;
         if (s.digitAt(i)) {
             const char digit = static_cast<char>(s.at(i));
             if (!result.digits.empty() || digit != '0') {
@@ -68,10 +75,11 @@ std::optional<DecimalText> scanDecimal(std::u16string_view text) {
                 ++wholeDigitsKept;
             }
             sawDigit = true;
-            if (!grouped) ++firstGroupLength;
+            if (grouping == Separator::None) ++firstGroupLength;
             ++i;
-        } else if (sawDigit && s.separatorAt(i) && (grouped || firstGroupLength <= 3)) {
-            grouped = true;
+        } else if (separator != Separator::None &&
+                   (grouping == Separator::None ? firstGroupLength <= 3 : separator == grouping)) {
+            grouping = separator;
             ++i;
         } else {
             break;

@@ -69,6 +69,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToNumber, testing::Combine(testing::ValuesIn(
     TextRow{"separator_before_point_ends_number", u"1,.50", 1},
     TextRow{"long_first_group_ends_number", u"1234,567", 1234},
     TextRow{"bad_later_group_ends_number", u"1,000,0000", 1000},
+    TextRow{"blank_groups_thousands", u"1 000", 1000},
+    TextRow{"ideographic_blank_groups_thousands", u"1\u3000000", 1000},
+    TextRow{"blank_grouped_with_decimals", u"12 345.5", 12345.5},
+    TextRow{"blank_before_a_short_group_ends_number", u"1 2", 1},
+    TextRow{"two_blanks_end_number", u"1  000", 1},
+    TextRow{"tab_is_no_separator", u"1\t000", 1},
+    TextRow{"trailing_blanks_end_number", u"1000  ", 1000},
+    TextRow{"blank_after_comma_groups_ends_number", u"1,000 000", 1000},
+    TextRow{"comma_after_blank_groups_ends_number", u"1 000,000", 1000},
+    TextRow{"ascii_and_ideographic_blanks_group_alike", u"1 000\u3000000", 1000000},
     TextRow{"hex_prefix_is_not_read", u"0x10", 0},
     TextRow{"lone_surrogate_after_digits", u"5" + std::u16string(1, char16_t(0xDC00)), 5},
     TextRow{"nul_after_digits", std::u16string(u"5\0" u"6", 3), 5},
@@ -83,6 +93,55 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToNumber, testing::Combine(testing::ValuesIn(
     TextRow{"megabyte_of_nines_rounds_up", u"1." + std::u16string(1 << 20, u'9'), 2},
     TextRow{"megabyte_of_zeros_then_exponent", u"0." + std::u16string(1 << 20, u'0') + u"1e1048577", 1})),
     kRowName);
+
+// The separator grammar digit by digit, for each separator: `_` in a row stands for it.
+struct GroupingRow {
+    const char* name;
+    std::u16string shape;
+    double expected;
+};
+
+void PrintTo(const GroupingRow& row, std::ostream* out) { *out << row.name; }
+
+struct Separator {
+    const char* name;
+    std::u16string text;
+};
+
+void PrintTo(const Separator& separator, std::ostream* out) { *out << separator.name; }
+
+class Grouping : public testing::TestWithParam<std::tuple<Separator, GroupingRow>> {};
+
+TEST_P(Grouping, continues_a_number_only_before_exactly_three_digits) {
+    const auto& [separator, row] = GetParam();
+    std::u16string text = row.shape;
+    for (std::size_t at = text.find(u'_'); at != std::u16string::npos; at = text.find(u'_', at)) text.replace(at, 1, separator.text);
+    EXPECT_EQ(runtime::textToNumber(text), row.expected);
+}
+
+std::string groupingRowName(const testing::TestParamInfo<Grouping::ParamType>& info) {
+    return std::string(std::get<1>(info.param).name) + "_" + std::get<0>(info.param).name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Grouping, testing::Combine(
+    testing::Values(Separator{"comma", u","}, Separator{"full_width_comma", u"\uFF0C"}, Separator{"blank", u" "},
+                    Separator{"ideographic_blank", u"\u3000"}),
+    testing::Values(
+    GroupingRow{"thousands", u"1_000", 1000},
+    GroupingRow{"negative_thousands", u"-1_000", -1000},
+    GroupingRow{"millions", u"123_456_789", 123456789},
+    GroupingRow{"first_of_three_not_a_digit", u"1_x00", 1},
+    GroupingRow{"second_of_three_not_a_digit", u"1_0x0", 1},
+    GroupingRow{"third_of_three_not_a_digit", u"1_00x", 1},
+    GroupingRow{"fourth_digit", u"1_0000", 1},
+    GroupingRow{"letter_after_three_digits", u"1_000x", 1000},
+    GroupingRow{"short_later_group", u"1_000_00", 1000},
+    GroupingRow{"first_group_of_three", u"999_999", 999999},
+    GroupingRow{"first_group_of_four", u"1000_000", 1000},
+    GroupingRow{"decimals_after_groups", u"1_000.25", 1000.25},
+    GroupingRow{"exponent_after_groups", u"1_000e3", 1e6},
+    GroupingRow{"separator_after_point", u"0.5_000", 0.5})),
+    groupingRowName);
 
 struct FormatRow {
     const char* name;
