@@ -50,6 +50,15 @@ constexpr Window kFitting{
     .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kBoxes, .accessibleNames = kResults,
 };
 
+// Counts the paint events a widget receives, which the window shows on screen; grab() paints afresh.
+struct PaintCount : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 const QString kTooLong = " 1" + QString(44, '0') + ".000000";  // wider than the box at any legible size
 
 }  // namespace
@@ -253,9 +262,14 @@ private slots:
             return first < 0 ? QString() : QString("%1 to %2").arg(first / shot.devicePixelRatio()).arg((last + 1) / shot.devicePixelRatio());
         };
         // Dragged from the right half of its "1" to the left half of its "5": "2.", highlighted alone.
+        PaintCount painted;
+        result()->installEventFilter(&painted);
         QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(19, y));
+        QVERIFY(QTest::qWaitFor([&] { return painted.paints > 0; }));  // taking the focus
+        painted.paints = 0;
         QMouseEvent drag(QEvent::MouseMove, QPointF(37, y), result()->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(result(), &drag);
+        QVERIFY2(QTest::qWaitFor([&] { return painted.paints > 0; }), "the window on screen is not repainted with the selection");
         QTest::mouseRelease(result(), Qt::LeftButton, {}, QPoint(37, y));
         QCOMPARE(focused(), QStringLiteral("Result"));
         QCOMPARE(highlighted(), QStringLiteral("21 to 35"));
