@@ -247,6 +247,18 @@ private slots:
         QVERIFY(QFontMetrics(control("Field")->font()).inFontUcs4(0x20AC));
     }
 
+    void text_box_keeps_a_paste_and_a_commit_beyond_32767_characters_whole() {
+        const QString digits(40000, '7');
+        QGuiApplication::clipboard()->setText(digits);
+        control("Field")->setFocus();
+        QTest::keyClick(control("Field"), Qt::Key_V, Qt::ControlModifier);
+        const qsizetype pasted = texts({"Field"})[0].size();
+        QInputMethodEvent commit;
+        commit.setCommitString(digits);
+        QApplication::sendEvent(control("Field"), &commit);
+        QCOMPARE(QList<qsizetype>({pasted, texts({"Field"})[0].size()}), QList<qsizetype>({40000, 80000}));
+    }
+
     void result_is_selected_with_the_mouse_and_copied_but_never_tabbed_to() {
         runtime::installQtTranslation(*qApp);
         window->form().setCaption(u"Result", "12.5");  // drawn from x = 14, 7 px a digit
