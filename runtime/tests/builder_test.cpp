@@ -266,16 +266,28 @@ private slots:
         runtime::installQtTranslation(*qApp);
         window->form().setCaption(u"Result", "12.5");  // drawn from x = 14, 7 px a digit
         const int y = result()->height() * 3 / 4;  // below the figure's line, as well as on it
-        // The columns drawn in the theme's highlight, in logical pixels.
+        // The columns drawn in the theme's highlight, in logical pixels, and whether the ink on it
+        // (its pixel farthest from the highlight) is nearer the label's text colour than the
+        // theme's highlighted text colour.
         const auto highlighted = [this] {
             const QImage shot = result()->grab().toImage();
-            const QRgb colour = result()->palette().color(QPalette::Highlight).rgb();
+            const QPalette& theme = result()->palette();
+            const auto at = [&](int x, int y) { return shot.pixel(x, y) | 0xFF000000; };
+            const auto distance = [](QRgb a, QRgb b) { return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)); };
+            const QRgb band = theme.color(QPalette::Highlight).rgb();
             int first = -1, last = -1;
             for (int x = 0; x < shot.width(); ++x) {
-                if ((shot.pixel(x, shot.height() / 2) | 0xFF000000) == colour) last = x, first = first < 0 ? x : first;
+                if (at(x, shot.height() / 2) == band) last = x, first = first < 0 ? x : first;
             }
-            return first < 0 ? QString() : QString("%1 to %2").arg(first / shot.devicePixelRatio()).arg((last + 1) / shot.devicePixelRatio());
+            if (first < 0) return QString();
+            QRgb ink = band;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = first; x <= last && at(last, y) == band; ++x) ink = distance(at(x, y), band) > distance(ink, band) ? at(x, y) : ink;
+            }
+            const bool unhighlighted = distance(ink, theme.color(QPalette::WindowText).rgb()) < distance(ink, theme.color(QPalette::HighlightedText).rgb());
+            return QString("%1 to %2%3").arg(first / shot.devicePixelRatio()).arg((last + 1) / shot.devicePixelRatio()).arg(unhighlighted ? " in the text colour" : "");
         };
+        QCOMPARE(QList<Qt::CursorShape>({result()->cursor().shape(), control("OnPanel")->cursor().shape()}), QList<Qt::CursorShape>({Qt::IBeamCursor, Qt::ArrowCursor}));
         // Dragged from the right half of its "1" to the left half of its "5": "2.", highlighted alone.
         PaintCount painted;
         result()->installEventFilter(&painted);
@@ -295,8 +307,11 @@ private slots:
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
-        window->form().setCaption(u"Result", "7.25");  // a new figure is not selected
+        window->form().setCaption(u"Result", " 7.25");  // a new figure is not selected
         QCOMPARE(highlighted(), QString());
+        QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("7.25"));  // without the sign's blank
         // The selection is let go when the focus moves on, and Tab goes round by tab index,
         // past the result.
         control("Field")->setFocus();
@@ -306,6 +321,9 @@ private slots:
         window->form().setCaption(u"Result", kTooLong);
         QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
         QCOMPARE(highlighted(), QStringLiteral("3 to 53"));  // seven marks of 7 px centred: 3.5 to 52.5
+        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
+        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(20, y));  // nothing selected: nothing copied
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
         // A caption that is not a result cannot be selected.
