@@ -42,12 +42,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, Confirm, testing::Values(
     // nearest 1 + 0.1 × 0.01: 2.557101293187005758…e43 worked out exactly from that double.
     Row{"interval_beyond_sixteen_bits", {"1", "100000", "1", "0.1"},
         results(" 100000", " 25571012931870100000000000000000000000000000.000000", "25571012931870100000000000000000000000000000.0000")},
-    Row{"fractional_term_emptied_before_message", {"20", "60.5", "12", "0.465"},
+    // Repaid once after one month, the amount grows by one month's interest: 0.01 × 1.01.
+    Row{"cent_lent_for_a_month_and_repaid_once", {"0.01", "1", "1", "1"}, results(" 1", " 0.010100", ".0101")},
+    Row{"rate_of_a_hundredth_percent", {"100", "1", "1", "0.01"}, results(" 1", " 100.010000", "100.0100")},
+    Row{"half_month_term_emptied_before_message", {"20", "0.5", "12", "0.465"},
         {"text Text2 = ", "warn 注意: 贷款期必须是正整数，以月为单位！", "focus Text2"}},
     Row{"zero_term", {"20", "0", "12", "0.465"}, {"text Text2 = ", "warn 注意: 贷款期必须是正整数，以月为单位！", "focus Text2"}},
     Row{"zero_repayments_only_warns", {"20", "60", "0", "0.465"}, {kDivisor}},
     Row{"non_divisor_emptied_after_message", {"20", "60", "7", "0.465"}, {kDivisor, "text Text3 = ", "focus Text3"}},
-    Row{"fractional_repayments", {"20", "60", "0.3", "0.465"}, {kDivisor, "text Text3 = ", "focus Text3"}},
+    // Half a repayment divides 60 months, and is still no whole count.
+    Row{"half_a_repayment", {"20", "60", "0.5", "0.465"}, {kDivisor, "text Text3 = ", "focus Text3"}},
     Row{"more_repayments_than_months", {"20", "60", "120", "0.465"}, {kDivisor, "text Text3 = ", "focus Text3"}},
     Row{"empty_rate", {"20", "60", "12", ""}, {"warn 注意: 月利率必须是正数！"}},
     Row{"empty_amount", {"", "60", "12", "0.465"}, {"warn 注意: 贷款必须是正数！"}},

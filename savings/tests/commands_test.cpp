@@ -34,6 +34,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, Calculate, testing::Values(
     Row{"seven_hundreds", "100", "3.33", "7", total("707.77元")},
     Row{"fractional_count_drops_trailing_zero", "1000", "2.25", "2.5", total("2508.2元")},
     Row{"whole_total_has_no_point", "1000", "2.4", "12", total("12156元")},
+    // The smallest figures each field takes. 0.12 deposited, and 0.01 × 2.25 % / 12 × (1 + 2 + … + 12)
+    // = 0.0014625 of interest.
+    Row{"deposit_of_a_cent", "0.01", "2.25", "12", total("0.12元")},
+    // 1000 × 3 % / 12 = 2.5 of interest for the one month.
+    Row{"count_of_one", "1000", "3", "1", total("1002.5元")},
+    // Half of 1000, and 1000 × 2.25 % / 12 × 0.5 × 1.5 / 2 = 0.703125 of interest.
+    Row{"count_of_a_half", "1000", "2.25", "0.5", total("500.7元")},
+    // 1000 × 0.01 % / 12 × 78 = 0.65 of interest.
+    Row{"rate_of_a_hundredth_percent", "1000", "0.01", "12", total("12000.65元")},
     Row{"rejects_empty_fields_blaming_deposit_only", "", "", "", {kWarn + "本金应为正数！", "text Text1 = "}},
     Row{"rejects_zero_rate", "1000", "0", "12", {kWarn + "利率应为正数！", "text Text2 = "}},
     Row{"rejects_rate_that_vanishes_in_percent", "1000", "1e-323", "12", {kWarn + "利率应为正数！", "text Text2 = "}},
