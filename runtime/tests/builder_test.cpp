@@ -35,6 +35,15 @@ constexpr Window kDesign{
     .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
+// Counts the close events a window is sent, as its close box sends one.
+struct CloseCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Close;
+        return false;
+    }
+};
+
 const QString kTooLong = " 1" + QString(44, '0') + ".000000";  // wider than the box at any legible size
 
 }  // namespace
@@ -164,6 +173,35 @@ private slots:
         QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), result()->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(result(), &hover);
         QTRY_COMPARE(QToolTip::text(), asDesigned ? QString() : figure);
+    }
+
+    void quit_and_close_keys_close_the_window_as_its_close_box_does_data() {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<bool>("underAMessageBox");
+        QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)};
+        for (const auto standard : {QKeySequence::Quit, QKeySequence::Close}) {
+            for (const QKeySequence& key : QKeySequence::keyBindings(standard)) if (!keys.contains(key)) keys << key;
+        }
+        for (const QKeySequence& key : keys) {
+            QTest::newRow(qPrintable(key.toString() + "_closes")) << key << false;
+            QTest::newRow(qPrintable(key.toString() + "_under_a_message_box_does_nothing")) << key << true;
+        }
+    }
+    void quit_and_close_keys_close_the_window_as_its_close_box_does() {
+        QFETCH(QKeySequence, key);
+        QFETCH(bool, underAMessageBox);
+        CloseCounter closes;
+        window->installEventFilter(&closes);
+        type("Field", "5");
+        QMessageBox box(QMessageBox::Warning, "t", "p", QMessageBox::Ok, window.get());
+        if (underAMessageBox) {
+            box.setWindowModality(Qt::ApplicationModal);
+            box.show();
+            QApplication::setActiveWindow(&box);
+        }
+        QTest::keySequence(QApplication::focusWidget(), key);
+        QCOMPARE(QList<int>({closes.count, window->isVisible()}), QList<int>({underAMessageBox ? 0 : 1, underAMessageBox}));
+        QCOMPARE(texts({"Field"}), QStringList({"5"}));  // the keys are not text
     }
 
     void text_box_answers_screen_readers_for_the_whole_of_its_text() {
