@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "form_window.h"
+
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <fontconfig/fontconfig.h>
@@ -17,12 +19,27 @@ void FontConfigurationLoader::finish() {
 
 }  // namespace detail
 
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
 Application::Application(int& argc, char** argv, const QString& name, const QString& desktopId)
     : QApplication(argc, argv) {
     finish();
     setApplicationName(name);
     setDesktopFileName(desktopId);
     installQtTranslation(*this);
+}
+
+int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindow> (*create)()) {
+    if (const auto status = answerCommandLine(argc, argv, program)) return *status;
+    Application application(argc, argv, qs(program.name), qs(program.desktopId));
+    if (const auto status = rejectLeftOptions(argc, argv, program)) return *status;
+    const auto window = create();
+    window->show();
+    return Application::exec();
 }
 
 void installQtTranslation(QCoreApplication& application) {
