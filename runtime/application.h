@@ -35,7 +35,8 @@ public:
 class FormWindow;
 
 /// A calculator's whole run, from its `main`: answers the command line, starts Qt, shows the
-/// window `create` builds and returns the status to exit with.
+/// window `create` builds and returns the status to exit with. Where no display can be
+/// opened, it says so in one line on standard error and exits with status 1.
 int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindow> (*create)());
 
 }  // namespace runtime

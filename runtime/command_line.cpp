@@ -104,4 +104,25 @@ std::optional<int> rejectLeftOptions(int argc, char** argv, const Program& progr
     return std::nullopt;
 }
 
+std::string noDisplayMessage(const Program& program) {
+    const bool chinese = chineseMessages();
+    // Qt tries a Wayland display before an X one.
+    std::string tried;
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (!value || !*value) continue;
+        if (!tried.empty()) tried += chinese ? " 或 " : " or ";
+        tried += std::string(variable) + "=" + value;
+    }
+    std::string line(program.name);
+    if (tried.empty()) {
+        line += chinese ? " 需要图形桌面，但 DISPLAY 和 WAYLAND_DISPLAY 都没有设置。"
+                        : " needs a graphical desktop, but neither DISPLAY nor WAYLAND_DISPLAY is set.";
+    } else {
+        line += chinese ? " 需要图形桌面，但无法打开 " + tried + " 指定的显示。"
+                        : " needs a graphical desktop, but could not open the display named by " + tried + ".";
+    }
+    return line;
+}
+
 }  // namespace runtime

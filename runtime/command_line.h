@@ -35,4 +35,8 @@ std::optional<int> answerCommandLine(int argc, char** argv, const Program& progr
 /// is reported as unknown, and 2 returned.
 std::optional<int> rejectLeftOptions(int argc, char** argv, const Program& program);
 
+/// The one line, without its newline, that says the program found no display to open its
+/// window on, naming the variables that were tried.
+std::string noDisplayMessage(const Program& program);
+
 }  // namespace runtime

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Both programs run from a shell with nothing of the caller's environment (env -i): no display,
 # and only the locale each row gives. Help and version are printed without a display and exit
-# 0, and an unknown option is one line and status 2; the texts are Chinese where the
+# 0, an unknown option is one line and status 2, no display (none set, or one naming no
+# server) at most three lines and status 1, never an abort; the texts are Chinese where the
 # locale is, English elsewhere. Qt reports each plugin it loads, and says nothing for help or
 # version. Qt's offscreen platform still starts the window: a program still running after two
 # seconds has opened it, and is stopped then (any other row is only stopped as hung).
@@ -67,6 +68,10 @@ for program in "$@"; do
   row unknown_option 2 err en 1 "'--bogus'.*'$p --help'" LANG=C -- --bogus
   row unknown_option_after_qt_options_in_chinese 2 err zh 1 "“-x”.*$p --help" LANG=zh_CN.UTF-8 -- -style fusion -qwindowtitle -t- -reverse -x
   row unknown_option_on_the_offscreen_platform 2 err en 1 "'-x'" QT_QPA_PLATFORM=offscreen -- -x
+  row no_display_set 1 err en 3 "graphical desktop.*DISPLAY" LANG=C --
+  row no_display_set_in_chinese 1 err zh 3 "图形桌面.*DISPLAY" LANG=zh_CN.UTF-8 --
+  row display_naming_no_server 1 err en 3 "DISPLAY=:$absent" DISPLAY=:$absent -- -style fusion -reverse
+  row display_naming_no_server_in_chinese 1 err zh 3 "DISPLAY=:$absent" DISPLAY=:$absent LC_MESSAGES=zh_CN.UTF-8 --
   row offscreen_platform_opens_the_window 124 err en 0 "" -- -platform offscreen -reverse
   row offscreen_platform_from_the_environment 124 err en 0 "" QT_QPA_PLATFORM=offscreen DISPLAY=:$absent --
 done
