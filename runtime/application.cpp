@@ -1,8 +1,13 @@
 #include "application.h"
 
+#include "form_window.h"
+
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 #include <fontconfig/fontconfig.h>
+#include <utility>
 
 namespace runtime {
 namespace detail {
@@ -17,12 +22,74 @@ void FontConfigurationLoader::finish() {
 
 }  // namespace detail
 
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Qt's messages while it starts its platform plugin. The plugins' own are held back: where no
+// plugin can start, Qt ends with a fatal message and an abort, and a plugin that was found but
+// could not reach its display turns that into the one line of `noDisplayMessage` and status 1.
+// Any other failure to start is told in Qt's own words, and ends with status 1 as well.
+struct StartupMessages {
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+    const Program* program = nullptr;
+    QtMessageHandler previous = nullptr;
+    QList<Held> held;
+    bool displayRefused = false;
+
+    void replay() {
+        for (const Held& message : std::exchange(held, {})) {
+            previous(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()), message.text);
+        }
+    }
+};
+StartupMessages startup;
+
+void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QByteArrayView category(context.category ? context.category : "");
+    if (type == QtFatalMsg) {
+        if (startup.displayRefused) {
+            std::fputs((noDisplayMessage(*startup.program) + "\n").c_str(), stderr);
+        } else {
+            startup.replay();
+            startup.previous(type, context, text);
+        }
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (category.startsWith("qt.qpa.")) {
+        if (category.startsWith("qt.qpa.xcb") || category.startsWith("qt.qpa.wayland")) startup.displayRefused = true;
+        startup.held.append({type, category.toByteArray(), text});
+        return;
+    }
+    startup.previous(type, context, text);
+}
+
+}  // namespace
+
 Application::Application(int& argc, char** argv, const QString& name, const QString& desktopId)
     : QApplication(argc, argv) {
     finish();
     setApplicationName(name);
     setDesktopFileName(desktopId);
     installQtTranslation(*this);
+}
+
+int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindow> (*create)()) {
+    if (const auto status = answerCommandLine(argc, argv, program)) return *status;
+    startup.program = &program;
+    startup.previous = qInstallMessageHandler(holdStartupMessage);
+    Application application(argc, argv, qs(program.name), qs(program.desktopId));
+    qInstallMessageHandler(startup.previous);
+    startup.replay();
+    if (const auto status = rejectLeftOptions(argc, argv, program)) return *status;
+    const auto window = create();
+    window->show();
+    return Application::exec();
 }
 
 void installQtTranslation(QCoreApplication& application) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "command_line.h"
+
 #include <QApplication>
+#include <memory>
 #include <thread>
 
 namespace runtime {
@@ -28,5 +31,12 @@ class Application : private detail::FontConfigurationLoader, public QApplication
 public:
     Application(int& argc, char** argv, const QString& name, const QString& desktopId);
 };
+
+class FormWindow;
+
+/// A calculator's whole run, from its `main`: answers the command line, starts Qt, shows the
+/// window `create` builds and returns the status to exit with. Where no display can be
+/// opened, it says so in one line on standard error and exits with status 1.
+int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindow> (*create)());
 
 }  // namespace runtime

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 #include <vector>
@@ -170,6 +171,17 @@ FormWindow::FormWindow(const design::Window& design) : form_(this) {
     background_ = colourOf(design.background);
     applyLooks();
     qApp->installEventFilter(this);
+
+    // The desktop's keys for quitting and for closing a window close it as its close box does.
+    // They act only while the window is the active one, so not while a message box of its own
+    // is open. Where the platform's key scheme has none for quitting (Windows', which the
+    // offscreen platform follows too), Ctrl+Q quits all the same.
+    QList<QKeySequence> closingKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (closingKeys.isEmpty()) closingKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    closingKeys << QKeySequence::keyBindings(QKeySequence::Close);
+    auto* closing = new QShortcut(this);
+    closing->setKeys(closingKeys);
+    QObject::connect(closing, &QShortcut::activated, this, &QWidget::close);
 
     const QSize client(pixels(design.clientWidth), pixels(design.clientHeight));
     if (design.border == design::Border::FixedSingle) {

@@ -1,9 +1,15 @@
 #include "application.h"
 #include "savings_window.h"
 
-int main(int argc, char* argv[]) {
-    runtime::Application app(argc, argv, QStringLiteral("savecalc"), QStringLiteral("io.github.quendrel.savecalc"));
-    const auto window = savings::createWindow();
-    window->show();
-    return runtime::Application::exec();
-}
+namespace {
+
+constexpr runtime::Program kSavingsCalculator{
+    .name = "savecalc",
+    .desktopId = "io.github.quendrel.savecalc",
+    .english = {"installment-savings calculator", "Opens a window that works out what an installment-savings account pays out: principal plus interest."},
+    .chinese = {"存款计算器", "打开一个窗口，计算零存整取存款到期的本利和。"},
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) { return runtime::run(argc, argv, kSavingsCalculator, &savings::createWindow); }

@@ -50,11 +50,14 @@ constexpr Window kFitting{
     .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kBoxes, .accessibleNames = kResults,
 };
 
-// Counts the paint events a widget receives, which the window shows on screen; grab() paints afresh.
-struct PaintCount : QObject {
-    int paints = 0;
+// Counts the events of one type a widget receives: paints, which show on screen where grab()
+// paints afresh, or closes, as a window's close box sends one.
+struct EventCount : QObject {
+    explicit EventCount(QEvent::Type counted) : type(counted) {}
+    const QEvent::Type type;
+    int count = 0;
     bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
+        count += event->type() == type;
         return false;
     }
 };
@@ -213,6 +216,35 @@ private slots:
         QTRY_COMPARE(QToolTip::text(), asDesigned ? QString() : caption);
     }
 
+    void quit_and_close_keys_close_the_window_as_its_close_box_does_data() {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<bool>("underAMessageBox");
+        QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)};
+        for (const auto standard : {QKeySequence::Quit, QKeySequence::Close}) {
+            for (const QKeySequence& key : QKeySequence::keyBindings(standard)) if (!keys.contains(key)) keys << key;
+        }
+        for (const QKeySequence& key : keys) {
+            QTest::newRow(qPrintable(key.toString() + "_closes")) << key << false;
+            QTest::newRow(qPrintable(key.toString() + "_under_a_message_box_does_nothing")) << key << true;
+        }
+    }
+    void quit_and_close_keys_close_the_window_as_its_close_box_does() {
+        QFETCH(QKeySequence, key);
+        QFETCH(bool, underAMessageBox);
+        EventCount closes(QEvent::Close);
+        window->installEventFilter(&closes);
+        type("Field", "5");
+        QMessageBox box(QMessageBox::Warning, "t", "p", QMessageBox::Ok, window.get());
+        if (underAMessageBox) {
+            box.setWindowModality(Qt::ApplicationModal);
+            box.show();
+            QApplication::setActiveWindow(&box);
+        }
+        QTest::keySequence(QApplication::focusWidget(), key);
+        QCOMPARE(QList<int>({closes.count, window->isVisible()}), QList<int>({underAMessageBox ? 0 : 1, underAMessageBox}));
+        QCOMPARE(texts({"Field"}), QStringList({"5"}));  // the keys are not text
+    }
+
     void text_box_answers_screen_readers_for_the_whole_of_its_text() {
         type("Field", "12.5");  // 7 px a character
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control("Field"));
@@ -289,14 +321,14 @@ private slots:
         };
         QCOMPARE(QList<Qt::CursorShape>({result()->cursor().shape(), control("OnPanel")->cursor().shape()}), QList<Qt::CursorShape>({Qt::IBeamCursor, Qt::ArrowCursor}));
         // Dragged from the right half of its "1" to the left half of its "5": "2.", highlighted alone.
-        PaintCount painted;
+        EventCount painted(QEvent::Paint);
         result()->installEventFilter(&painted);
         QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(19, y));
-        QVERIFY(QTest::qWaitFor([&] { return painted.paints > 0; }));  // taking the focus
-        painted.paints = 0;
+        QVERIFY(QTest::qWaitFor([&] { return painted.count > 0; }));  // taking the focus
+        painted.count = 0;
         QMouseEvent drag(QEvent::MouseMove, QPointF(37, y), result()->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(result(), &drag);
-        QVERIFY2(QTest::qWaitFor([&] { return painted.paints > 0; }), "the window on screen is not repainted with the selection");
+        QVERIFY2(QTest::qWaitFor([&] { return painted.count > 0; }), "the window on screen is not repainted with the selection");
         QTest::mouseRelease(result(), Qt::LeftButton, {}, QPoint(37, y));
         QCOMPARE(focused(), QStringLiteral("Result"));
         QCOMPARE(highlighted(), QStringLiteral("21 to 35"));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root and packs it as a Debian package, then checks what a
 # desktop and apt would: the menu entries and AppStream files validate, man shows the Chinese
-# manual pages where the locale asks for them, the package holds the programs, menu entries,
+# manual pages where the locale asks for them, the pages list the options and the Chinese
+# text in them has no stray blanks, the package holds the programs, menu entries,
 # icons, metainfo and manual pages in both languages, depends on Qt and the fonts, and lintian
 # finds no error. Usage: check_package.sh BUILD_DIR
 set -euo pipefail
@@ -20,6 +21,20 @@ for page in "savecalc 零存整取存款计算器" "loancalc 等额分期还款�
   MANPATH="$scratch/root/usr/share/man" man -L zh_CN -P cat "$1" 2>/dev/null | grep -q "$2" || { echo "FAIL: man -L zh_CN $1 is not its Chinese page" >&2; exit 1; }
 done
 echo "ok: man -L zh_CN shows each program's page in Chinese"
+# Chinese is written without blanks: one between two Chinese characters, or after a Chinese
+# punctuation mark, comes from a source line broken inside Chinese text.
+chinese_punctuation='[\x{3000}-\x{303F}\x{FF00}-\x{FFEF}\x{2018}-\x{201D}]'
+for app in savecalc loancalc; do
+  for language in en zh_CN; do
+    page=$(MANPATH="$scratch/root/usr/share/man" MANWIDTH=80 man -L $language -P cat $app 2>/dev/null)
+    for option in -h --help -v --version; do
+      grep -qe "^ *$option\b\|, $option\b" <<<"$page" || { echo "FAIL: man -L $language $app does not list $option" >&2; exit 1; }
+    done
+    stray=$(LC_ALL=C.UTF-8 grep -P "\p{Han}\h+\p{Han}|$chinese_punctuation\h+\S" <<<"$page" || true)
+    [ -z "$stray" ] || { echo "FAIL: man -L $language $app has stray blanks in Chinese:" >&2; echo "$stray" >&2; exit 1; }
+  done
+done
+echo "ok: each manual page lists the options, and none has a blank inside Chinese text"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/deb" >/dev/null
 deb=$(ls "$scratch"/deb/*.deb)

@@ -1,0 +1,128 @@
+#include "command_line.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace runtime {
+namespace {
+
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+
+// The options Qt 6 takes for itself, for every platform, and those its X11 platform adds.
+// Qt reads each with one dash or two.
+constexpr QtOption kQtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowtitle", true}, {"qwindowicon", true}, {"session", true},
+    {"style", true}, {"stylesheet", true}, {"qmljsdebugger", true},
+    {"reverse", false}, {"widgetcount", false}, {"testability", false},
+    {"display", true}, {"geometry", true}, {"title", true}, {"icon", true}, {"name", true},
+    {"visual", true}, {"nograb", false}, {"dograb", false},
+};
+
+bool isOption(std::string_view argument) { return argument.size() > 1 && argument.front() == '-'; }
+
+// The Qt option an argument names, as "-style", "--style" or "-style=fusion"; null for none.
+const QtOption* qtOption(std::string_view argument) {
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    const std::string_view name = argument.substr(0, argument.find('='));
+    for (const QtOption& option : kQtOptions) {
+        if (option.name == name && (name.size() == argument.size() || option.takesValue)) return &option;
+    }
+    return nullptr;
+}
+
+std::string helpText(const Program& program, bool chinese) {
+    const std::string name(program.name), purpose(chinese ? program.chinese.purpose : program.english.purpose);
+    if (chinese) {
+        return "用法：" + name + " [选项]...\n" + purpose + "\n\n"
+               "  -h, --help     显示本帮助，然后退出\n"
+               "  -v, --version  显示版本，然后退出\n\n"
+               "也接受 Qt 自身的选项，例如 -platform、-style 和 -reverse。\n"
+               "详细说明见手册页：man " + name + "\n";
+    }
+    return "Usage: " + name + " [OPTION]...\n" + purpose + "\n\n"
+           "  -h, --help     show this help and exit\n"
+           "  -v, --version  show the version and exit\n\n"
+           "Qt's own options, such as -platform, -style and -reverse, are accepted as well.\n"
+           "The manual page tells more: man " + name + "\n";
+}
+
+std::string versionText(const Program& program, bool chinese) {
+    const std::string name(program.name);
+    if (chinese) return name + "（" + std::string(program.chinese.title) + "）" CALCULATORS_VERSION "\n";
+    return name + " (" + std::string(program.english.title) + ") " CALCULATORS_VERSION "\n";
+}
+
+int reportUnknown(const Program& program, std::string_view option) {
+    const std::string name(program.name), unknown(option);
+    const std::string line = chineseMessages()
+                                 ? name + "：不认识的选项“" + unknown + "”，用“" + name + " --help”查看可用的选项。\n"
+                                 : name + ": unknown option '" + unknown + "'; '" + name + " --help' lists the options.\n";
+    std::fputs(line.c_str(), stderr);
+    return 2;
+}
+
+}  // namespace
+
+bool chineseMessages() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (!value || !*value) continue;
+        const std::string_view locale(value);
+        return locale.starts_with("zh") && (locale.size() == 2 || locale.find_first_of("_.@") == 2);
+    }
+    return false;
+}
+
+std::optional<int> answerCommandLine(int argc, char** argv, const Program& program) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (!isOption(argument)) continue;
+        if (argument == "-h" || argument == "--help") {
+            std::fputs(helpText(program, chineseMessages()).c_str(), stdout);
+            return 0;
+        }
+        if (argument == "-v" || argument == "--version") {
+            std::fputs(versionText(program, chineseMessages()).c_str(), stdout);
+            return 0;
+        }
+        const QtOption* option = qtOption(argument);
+        if (!option) return reportUnknown(program, argument);
+        // A value of its own ("-qwindowtitle -x-") is not read as an option.
+        if (option->takesValue && argument.find('=') == std::string_view::npos) ++i;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> rejectLeftOptions(int argc, char** argv, const Program& program) {
+    for (int i = 1; i < argc; ++i) {
+        if (isOption(argv[i])) return reportUnknown(program, argv[i]);
+    }
+    return std::nullopt;
+}
+
+std::string noDisplayMessage(const Program& program) {
+    const bool chinese = chineseMessages();
+    // Qt tries a Wayland display before an X one.
+    std::string tried;
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (!value || !*value) continue;
+        if (!tried.empty()) tried += chinese ? " 或 " : " or ";
+        tried += std::string(variable) + "=" + value;
+    }
+    std::string line(program.name);
+    if (tried.empty()) {
+        line += chinese ? " 需要图形桌面，但 DISPLAY 和 WAYLAND_DISPLAY 都没有设置。"
+                        : " needs a graphical desktop, but neither DISPLAY nor WAYLAND_DISPLAY is set.";
+    } else {
+        line += chinese ? " 需要图形桌面，但无法打开 " + tried + " 指定的显示。"
+                        : " needs a graphical desktop, but could not open the display named by " + tried + ".";
+    }
+    return line;
+}
+
+}  // namespace runtime

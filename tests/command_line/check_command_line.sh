@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Both programs run from a shell with nothing of the caller's environment (env -i): no display,
+# and only the locale each row gives. Help and version are printed without a display and exit
+# 0, an unknown option is one line and status 2, no display (none set, or one naming no
+# server) at most three lines and status 1, never an abort; the texts are Chinese where the
+# locale is, English elsewhere. Qt reports each plugin it loads, and says nothing for help or
+# version. Qt's offscreen platform still starts the window: a program still running after two
+# seconds has opened it, and is stopped then (any other row is only stopped as hung).
+# Usage: check_command_line.sh VERSION SAVECALC LOANCALC
+set -uo pipefail
+version=$1
+shift
+ulimit -c 0
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# A display number no X server here holds.
+absent=99
+while [ -e /tmp/.X11-unix/X$absent ] || [ -e /tmp/.X$absent-lock ]; do absent=$((absent + 1)); done
+sanitizers=()
+for variable in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+  [ -n "${!variable:-}" ] && sanitizers+=("$variable=${!variable}")
+done
+failures=0 passes=0
+
+# row NAME STATUS STREAM LANGUAGE MAX_LINES PATTERN ENV... -- ARGS...: runs the program with
+# env -i and ENV; checks its status, that STREAM (out or err) has one to MAX_LINES lines that
+# PATTERN (a Perl regex over the whole text) matches, in LANGUAGE (zh or en), and that the
+# other stream is empty. MAX_LINES 0 leaves STREAM unchecked.
+row() {
+  local name=$1 status=$2 stream=$3 language=$4 lines=$5 pattern=$6
+  shift 6
+  local settings=()
+  while [ "$1" != -- ]; do settings+=("$1"); shift; done
+  shift
+  timeout "$([ "$status" = 124 ] && echo 2 || echo 120)" env -i "${sanitizers[@]}" "${settings[@]}" "$program" "$@" >"$scratch/out" 2>"$scratch/err"
+  local actual=$? other=out wrong=()
+  [ "$stream" = out ] && other=err
+  local count
+  count=$(wc -l <"$scratch/$stream")
+  [ "$actual" = "$status" ] || wrong+=("status $actual, not $status")
+  [ "$count" -ge 1 ] && [ "$count" -le "$lines" ] || [ "$lines" = 0 ] || wrong+=("$count lines on std$stream")
+  [ -s "$scratch/$other" ] && wrong+=("std$other not empty")
+  if [ "$lines" != 0 ]; then
+    LC_ALL=C.UTF-8 grep -qPz -- "(?sm)$pattern" "$scratch/$stream" || wrong+=("nothing matches /$pattern/")
+    local chinese=no
+    LC_ALL=C.UTF-8 grep -qP '\p{Han}' "$scratch/$stream" && chinese=yes
+    [ "$chinese" = "$([ "$language" = zh ] && echo yes || echo no)" ] || wrong+=("not in $language")
+  fi
+  if [ ${#wrong[@]} -eq 0 ]; then
+    passes=$((passes + 1))
+  else
+    failures=$((failures + 1))
+    echo "FAIL: $(basename "$program") $name: $(IFS=';'; echo "${wrong[*]}")"
+    sed 's/^/  | /' "$scratch/out" "$scratch/err"
+  fi
+}
+
+for program in "$@"; do
+  p=$(basename "$program")
+  help="-h, --help.*-v, --version.*-platform.*man $p$"
+  row help_in_english 0 out en 10 "^Usage: $p .*$help" LANG=C QT_DEBUG_PLUGINS=1 -- --help
+  row help_short_in_chinese 0 out zh 10 "^用法：$p .*$help" LANG=zh_CN.UTF-8 QT_DEBUG_PLUGINS=1 -- -h
+  row help_english_without_a_locale 0 out en 10 "^Usage: $p .*$help" QT_QPA_PLATFORM=offscreen QT_DEBUG_PLUGINS=1 -- -h
+  row version_in_english 0 out en 1 "^$p \(.+\) $version$" LANG=C QT_DEBUG_PLUGINS=1 -- --version
+  row version_short_in_chinese 0 out zh 1 "^$p（.+）$version$" LANG=zh_CN.UTF-8 QT_DEBUG_PLUGINS=1 -- -v
+  row lc_all_before_lang 0 out en 1 "$version$" LC_ALL=C LANG=zh_CN.UTF-8 -- -v
+  row empty_lc_all_passed_over_for_lc_messages 0 out zh 1 "$version$" LC_ALL= LC_MESSAGES=zh_TW.UTF-8 LANG=C -- -v
+  row unknown_option 2 err en 1 "'--bogus'.*'$p --help'" LANG=C -- --bogus
+  row unknown_option_after_qt_options_in_chinese 2 err zh 1 "“-x”.*$p --help" LANG=zh_CN.UTF-8 -- -style fusion -qwindowtitle -t- -reverse -x
+  row unknown_option_on_the_offscreen_platform 2 err en 1 "'-x'" QT_QPA_PLATFORM=offscreen -- -x
+  row no_display_set 1 err en 3 "graphical desktop.*DISPLAY" LANG=C --
+  row no_display_set_in_chinese 1 err zh 3 "图形桌面.*DISPLAY" LANG=zh_CN.UTF-8 --
+  row display_naming_no_server 1 err en 3 "DISPLAY=:$absent" DISPLAY=:$absent -- -style fusion -reverse
+  row display_naming_no_server_in_chinese 1 err zh 3 "DISPLAY=:$absent" DISPLAY=:$absent LC_MESSAGES=zh_CN.UTF-8 --
+  row offscreen_platform_opens_the_window 124 err en 0 "" -- -platform offscreen -reverse
+  row offscreen_platform_from_the_environment 124 err en 0 "" QT_QPA_PLATFORM=offscreen DISPLAY=:$absent --
+done
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
