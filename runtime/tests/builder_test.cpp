@@ -14,6 +14,7 @@ using runtime::FittedLabel;
 
 constexpr Font kKai10{"楷体_GB2312", 10.5, 400, 134};  // 14 px; its digits are 7 px wide
 constexpr Font kKai12{"楷体_GB2312", 12, 400, 134};     // 16 px: "蓝色" inks its box's top row and the row above its bottom
+constexpr Font kTimes12{"Times New Roman", 12, 400, 0};  // a Western face, which has no Chinese characters
 constexpr Colour kGrey = 0x00E0E0E0, kCyan = 0x00FFFFC0, kBlue = 0x00FF0000;
 
 constexpr Control kControls[] = {
@@ -25,12 +26,14 @@ constexpr Control kControls[] = {
     {"Themed", Kind::Label, "Form1", 0, 1950, 1200, 300, 4, "主题", kKai10, standard},
     {"Second", Kind::TextBox, "Form1", 0, 2400, 1200, 300, 5, "", kKai10, standard},
     {"Third", Kind::TextBox, "Form1", 1500, 2400, 1200, 300, 7, "", kKai10, standard},
+    {"Western", Kind::Label, "Form1", 0, 2700, 1400, 300, 8, "存期：12", kTimes12, transparent},
+    {"WesternField", Kind::TextBox, "Form1", 1500, 2700, 1200, 300, 9, "", kTimes12, standard},
 };
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}};
 
 constexpr Window kDesign{
-    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 2700,
+    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 3000,
     .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
@@ -276,10 +279,28 @@ private slots:
         QCOMPARE(texts({"Field"}), QStringList({"-19"}));
     }
 
-    void text_box_draws_what_its_chinese_face_lacks_from_another_face() {
-        QVERIFY(!QRawFont::fromFont(control("Field")->font()).supportsCharacter(0x20AC));  // the Kai face has no euro sign
-        type("Field", "5€");
-        QVERIFY(QFontMetrics(control("Field")->font()).inFontUcs4(0x20AC));
+    void every_character_is_drawn_by_a_face_that_has_it_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");  // none for a label, which shows its caption
+        QTest::newRow("chinese_caption_in_a_western_face") << "Western" << QString();
+        QTest::newRow("chinese_typed_in_a_western_face") << "WesternField" << QStringLiteral("12个月");
+        QTest::newRow("euro_typed_in_a_chinese_face") << "Field" << QStringLiteral("5€");
+    }
+    void every_character_is_drawn_by_a_face_that_has_it() {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        if (!typed.isNull()) type(name, typed);
+        const auto* label = control<FittedLabel>(name);
+        const QFont font = label ? label->shownFont() : control(name)->font();
+        const QString text = texts({name})[0];
+        const auto lacking = [&](const auto& face) {
+            QString lacks;
+            for (const char32_t c : text.toUcs4()) if (!face(c)) lacks += QString::fromUcs4(&c, 1);
+            return lacks;
+        };
+        const QRawFont own = QRawFont::fromFont(font);
+        QVERIFY2(!lacking([&](char32_t c) { return own.supportsCharacter(c); }).isEmpty(), "the face alone draws the whole text");
+        QCOMPARE(lacking([metrics = QFontMetrics(font)](char32_t c) { return metrics.inFontUcs4(c); }), QString());
     }
 
     void text_box_keeps_a_paste_and_a_commit_beyond_32767_characters_whole() {
@@ -348,7 +369,7 @@ private slots:
         // past the result.
         control("Field")->setFocus();
         QCOMPARE(highlighted(), QString());
-        verifyTabCycle({"Third", "Second", "Field"});
+        verifyTabCycle({"Third", "WesternField", "Second", "Field"});
         // A figure drawn as the mark is copied whole.
         window->form().setCaption(u"Result", kTooLong);
         QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
