@@ -4,10 +4,16 @@
 # (runtime/tests/support/c_locale.h) and makes them before it is built.
 set(test_locale_dir ${CMAKE_BINARY_DIR}/locale)
 set(test_locale_files)
+set(locale_sources /usr/share/i18n/locales)
 foreach(name de_DE ps_AF fa_IR ar_EG zh_CN)
+  if(NOT EXISTS ${locale_sources}/${name})
+    message(FATAL_ERROR "No locale source ${locale_sources}/${name}: scripts/setup installs the package locales")
+  endif()
   set(made ${test_locale_dir}/${name}.UTF-8/LC_NUMERIC)
   add_custom_command(OUTPUT ${made}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${test_locale_dir}
     COMMAND localedef --inputfile=${name} --charmap=UTF-8 ${test_locale_dir}/${name}.UTF-8
+    DEPENDS ${locale_sources}/${name}
     COMMENT "Making the locale ${name}.UTF-8 for the tests"
     VERBATIM)
   list(APPEND test_locale_files ${made})

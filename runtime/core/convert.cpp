@@ -16,9 +16,16 @@ char16_t narrowed(char16_t c) {
 
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// Digits may be grouped by commas or by blanks, the Chinese standards' thousands space; a
-// number keeps to the kind it began grouping with.
-enum class Separator { None, Comma, Blank };
+// Thousands are grouped by commas or by blanks: a space, the ideographic space, or the narrow
+// and no-break spaces that figures copied from documents and web pages carry.
+bool isSeparator(char16_t c) {
+    switch (c) {
+    case u',': case u' ': case u'\u3000': case u'\u00A0': case u'\u2005': case u'\u2009': case u'\u202F':
+        return true;
+    default:
+        return false;
+    }
+}
 
 class Scanner {
 public:
@@ -29,11 +36,8 @@ public:
     bool digitAt(std::size_t i) const { return isDigit(at(i)); }
 
     // A separator stands between groups only when exactly three digits follow it.
-    Separator separatorAt(std::size_t i) const {
-        if (!(digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3) && !digitAt(i + 4))) return Separator::None;
-        if (at(i) == u',') return Separator::Comma;
-        if (at(i) == u' ' || at(i) == u'\u3000') return Separator::Blank;
-        return Separator::None;
+    bool separatorAt(std::size_t i) const {
+        return isSeparator(at(i)) && digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3) && !digitAt(i + 4);
     }
 
 private:
@@ -65,9 +69,8 @@ std::optional<DecimalText> scanDecimal(std::u16string_view text) {
     std::int64_t wholeDigitsKept = 0;  // whole-part digits kept after leading zeros
     std::int64_t leadingFractionZeros = 0;
     std::size_t firstGroupLength = 0;
-    Separator grouping = Separator::None;
+    bool grouped = false;
     for (;;) {
-        const Separator separator = sawDigit ? s.separatorAt(i) : Separator::None;
         if (s.digitAt(i)) {
             const char digit = static_cast<char>(s.at(i));
             if (!result.digits.empty() || digit != '0') {
@@ -75,11 +78,10 @@ std::optional<DecimalText> scanDecimal(std::u16string_view text) {
                 ++wholeDigitsKept;
             }
             sawDigit = true;
-            if (grouping == Separator::None) ++firstGroupLength;
+            if (!grouped) ++firstGroupLength;
             ++i;
-        } else if (separator != Separator::None &&
-                   (grouping == Separator::None ? firstGroupLength <= 3 : separator == grouping)) {
-            grouping = separator;
+        } else if (sawDigit && s.separatorAt(i) && (grouped || firstGroupLength <= 3)) {
+            grouped = true;
             ++i;
         } else {
             break;

@@ -10,8 +10,8 @@ namespace runtime {
 /// Leading blanks (space, tab, U+3000) and one currency sign (¥ or ￥) are skipped; then an
 /// optional sign, digits with at most one decimal point, and an optional exponent. Full-width
 /// digits, signs, point and e read as their ASCII forms, 。 between digits is a decimal point,
-/// and a comma (, or ，) or a blank (space or U+3000) between groups of exactly three
-/// whole-part digits is skipped, one kind of separator to a number. The result is the
+/// and a comma (, or ，) or a blank (space, U+3000, or a no-break, narrow or quarter-em space)
+/// between groups of exactly three whole-part digits is skipped. The result is the
 /// correctly rounded double of that decimal text; beyond the double range it is ±infinity.
 /// Runs in time linear in the text's length and accepts any sequence of UTF-16 code units.
 /// Neither this nor the two below depends on the C library's locale.

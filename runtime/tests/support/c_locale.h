@@ -8,8 +8,8 @@
 namespace runtime::testing {
 
 /// The C library locales every figure is checked under: C itself, a comma for the point
-/// (de_DE), points of two bytes (ps_AF's U+066B, and the Persian and Arabic locales), and
-/// Chinese. All but C are made in the build tree.
+/// (de_DE), a point of two bytes (ps_AF's U+066B), Persian and Egyptian Arabic, whose money
+/// has that point too, and Chinese. All but C are made in the build tree.
 inline constexpr const char* kLocales[] = {"C", "de_DE.UTF-8", "ps_AF.UTF-8", "fa_IR.UTF-8", "ar_EG.UTF-8", "zh_CN.UTF-8"};
 
 /// A locale's language and country, to name a test row: "ps_AF" for "ps_AF.UTF-8".
