@@ -163,7 +163,7 @@ private slots:
         // Drawn otherwise than designed, the figure shows whole on hover.
         QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), result()->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(result(), &hover);
-        QTRY_COMPARE(QToolTip::text(), asDesigned ? QString() : figure);
+        QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), asDesigned ? QString() : figure, kWindowSystemWaitMs);
     }
 
     void text_box_answers_screen_readers_for_the_whole_of_its_text() {
