@@ -53,7 +53,9 @@ await() {  # await WHAT COMMAND...: runs COMMAND until it succeeds
   done
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+# Without -noreset the server resets once its last client (the check below) has gone, and
+# refuses connections meanwhile: on a busy machine the window manager then found no display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
 await "X server" test -s "$scratch/display"
 export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb
 await "X server on $DISPLAY" xdpyinfo
