@@ -52,7 +52,19 @@ def xdotool(*args, until=lambda: True, awaited=None):
     """Runs xdotool, then lets AT-SPI's events arrive until `until()` holds; fails the run if
     it never does and what was awaited is named."""
     GLib.idle_add(lambda: subprocess.run(["xdotool", *map(str, args)], check=True) and False)
-    settle(until) or awaited is None or sys.exit(f"FAIL: {awaited} in {DEADLINE - START:.0f} s")
+    settle(until) or awaited is None or sys.exit(f"FAIL: {awaited} in {DEADLINE - START:.0f} s; it said: {' | '.join(speech.said[-12:])}")
+
+
+def shown_window(title):
+    """The X windows shown with that title, once there is one. The search is made again until
+    then, as one fails whenever a window goes away during it (the last program's, say)."""
+    found = []
+
+    def search():
+        found[:] = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True, text=True).stdout.split()[:1]
+        return found
+    settle(search)
+    return found
 
 
 class Speech:
@@ -93,23 +105,26 @@ def main():
              "main.__globals__['otherOrcas'] = list; main.__globals__['open'] = functools.partial(open, buffering=1); sys.exit(main())")
     orca = subprocess.Popen(["/usr/bin/python3", "-c", alone, "/usr/bin/orca", f"--debug-file={debug_log}"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                             env=dict(os.environ, HOME=home, XDG_RUNTIME_DIR=run, LANG="C.UTF-8"))
+    global speech
     speech = Speech(debug_log)
     settle(lambda: speech.started() or orca.poll() is not None)
     check("Orca listening", True, speech.listening)
     heard = []
-    pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.name)), "object:text-changed")
-    told = lambda kind: {name for event, name in heard if event.endswith(kind)}
+    pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.name, e.any_data)), "object:text-changed")
+    told = lambda kind: {name for event, name, _ in heard if event.endswith(kind)}
     for path, (title, inputs, calculate, clear, after, said) in zip(sys.argv[1:], RUNS):
         program, mark = os.path.basename(path), len(speech())
         running = subprocess.Popen([path], stderr=subprocess.DEVNULL)
-        window = subprocess.run(["timeout", str(max(1, int(DEADLINE - time.monotonic()))), "xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$"],
-                                capture_output=True, text=True).stdout.split()[:1] or sys.exit(f"FAIL: no window titled {title}")
+        window = shown_window(title) or sys.exit(f"FAIL: no window titled {title}")
         settle(lambda: title in speech.since(mark)) or sys.exit(f"FAIL: Orca did not say the window {title} was active")
         for x, y, text in inputs:
             xdotool("mousemove", "--window", window[0], x, y, "click", 1)
-            for character in text:  # Orca echoes each key once it has handled it
-                mark = len(speech())
-                xdotool("type", character, until=lambda: speech.since(mark), awaited=f"no echo of {character!r} from Orca")
+            # Each key is echoed by Orca once it has handled it, and reaches the program only
+            # after that, so both are awaited: a click taken before it would overtake the key.
+            for character in text:
+                mark, typed = len(speech()), len(heard)
+                xdotool("type", character, awaited=f"no echo of {character!r} from Orca, or no {character!r} in the field",
+                        until=lambda: speech.since(mark) and any(event.endswith("insert") and inserted == character for event, _, inserted in heard[typed:]))
         # On to the button, then back through every field, each said before the next key.
         mark = len(speech())
         xdotool("key", "Tab", until=lambda: any(line.endswith("push button") for line in speech.since(mark)),
@@ -131,9 +146,11 @@ def main():
         running.terminate()
         running.wait()
     check("Orca still running", None, orca.poll())
-    orca.terminate()
-    orca.wait(max(1, DEADLINE - time.monotonic()))
+    # Its log written line by line, Orca need not be asked to end (which, on a busy machine, it
+    # could take minutes over): what it said is read, and it is killed.
     spoken = speech()
+    orca.kill()
+    orca.wait()
     starts = [spoken.index(title) if title in spoken else len(spoken) for title, *_ in RUNS]
     for (title, inputs, *_, said), start, end in zip(RUNS, starts, starts[1:] + [len(spoken)]):
         here, notice = spoken[start:end], f"notification {said}".rstrip(".")
