@@ -68,6 +68,10 @@ export DBUS_SESSION_BUS_ADDRESS
 
 openbox --sm-disable >/dev/null 2>&1 &
 await "window manager on $DISPLAY" wmctrl -m
+# A window shown while the window manager is still starting is managed as one that was there
+# before it, and is never given the focus. It takes requests only once it has started, so one
+# desktop is asked for until there is one.
+await "window manager taking requests on $DISPLAY" sh -c 'wmctrl -n 1 && xprop -root _NET_NUMBER_OF_DESKTOPS | grep -q "= 1$"'
 
 if [ "$1" = --accessibility ]; then
   shift
