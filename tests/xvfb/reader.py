@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Both calculators heard from outside, on the buses of `session.sh --accessibility`: through AT-SPI
 # (Debian's python3-pyatspi) every result tells screen readers of its new text on calculate and
 # on clear, while Orca runs with a log of what it would say and no speech server. Going back

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on an X server of its own (Xvfb) with the openbox window manager and a session
 # bus of its own, on Qt's xcb platform, whatever the caller's environment says: neither the
 # caller's desktop bus nor its settings reach the programs, and none is started behind the
