@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculate and one confirm command end to end through the real widgets, and text to
 // number on a megabyte of digits. Runs on the offscreen platform.
 #include "convert.h"

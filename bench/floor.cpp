@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the calculators' start-up is measured against: the least a Qt Widgets program
 // does to show a window with one Chinese caption.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports, on one line, the milliseconds from starting its process to
 // the X server mapping its first top-level window, the milliseconds to that window becoming
 // visually complete (its pixels' last change before they stay unchanged for a settling

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # add_compiled_picture(TARGET PICTURE QUALIFIED_NAME [SHOWN WIDTH HEIGHT])
 # Compiles a picture file into TARGET as pixels that Qt draws as they are: the header
 # <name>.h, on TARGET's include path, declares QUALIFIED_NAME as the array of the file's images

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what makes a program a desktop program: its menu entry, its AppStream metainfo
 # and its icon at every size drawn, all named after the application id.
 function(install_desktop_integration app_id)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fuzz target's entry point run once on every file of its corpus, without libFuzzer, so
 // that an input which breaks one of its promises fails the ordinary test run.
 #include <algorithm>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes Windows icon files whose images keep the colour depth they are given.
 
 Pillow's own writer stores every image of an icon in one depth; the calculators' icons carry

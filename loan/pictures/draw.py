@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the loan calculator's icon: a calendar page whose days are ticked off, with a gold coin
 in front, for a plan of equal repayments. Needs Python 3 with Pillow (Debian: python3-pil).
 Writes loancalc.ico beside itself (32 x 32 in two colours, 32 x 32 and 16 x 16 in 16 colours)

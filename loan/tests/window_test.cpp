@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "c_locale.h"
 #include "loan_window.h"
 #include "picture_formats.h"
@@ -17,7 +19,7 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Maribosk"));
         // Where no window system draws a frame, the designed client area is kept instead.
         if (QGuiApplication::platformName() == "offscreen") QCOMPARE(window->size(), QSize(463, 312));
-        else QTRY_COMPARE(window->frameGeometry().size(), QSize(471, 335));
+        else QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().size(), QSize(471, 335), kWindowSystemWaitMs);
         QCOMPARE(window->childAt(324, 220), control("Command2"));  // clear over confirm, where they overlap
         QCOMPARE(window->childAt(366, 90), control("Label9"));     // the payment box over its caption
         QCOMPARE(window->childAt(150, 40), control("Text1"));      // the amount field over its panel
@@ -81,14 +83,14 @@ private slots:
 
     void exit_ends_the_event_loop() {
         QTimer::singleShot(0, this, [this] { click("Command3"); });
-        QTimer::singleShot(5000, qApp, [] { QApplication::exit(1); });
+        QTimer::singleShot(kWindowSystemWaitMs, qApp, [] { QApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!window->isVisible());
     }
 
     void enlarging_leaves_controls_in_place() {
         window->resize(700, 500);
-        QTRY_COMPARE(window->size(), QSize(700, 500));
+        QTRY_COMPARE_WITH_TIMEOUT(window->size(), QSize(700, 500), kWindowSystemWaitMs);
         QCOMPARE(QRect(control("Command3")->mapTo(window.get(), QPoint()), control("Command3")->size()), QRect(380, 216, 55, 23));
         QCOMPARE(window->grab().toImage().pixelColor(650, 450), QColor(0xE0, 0xE0, 0xE0));
     }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture file as C++ source: each of its images as rows of pixels that Qt draws as
 // they are, so the program needs no image plugin or decoder to show them. An image of at most
 // 256 colours keeps a byte a pixel, its colour's place in a table of them; any other, 32 bits.

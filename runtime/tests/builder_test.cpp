@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 #include "window_fixture.h"
 
@@ -91,7 +93,7 @@ class BuilderTest : public runtime::testing::WindowFixture {
         });
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(widget, &click);
-        (void)QTest::qWaitFor([&] { return !items.isEmpty(); });
+        (void)QTest::qWaitFor([&] { return !items.isEmpty(); }, kWindowSystemWaitMs);
         QApplication::setActiveWindow(window.get());  // the offscreen platform leaves none active after a popup
         return items;
     }
@@ -216,7 +218,7 @@ private slots:
         // Drawn otherwise than designed, the caption shows whole on hover.
         QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(label, &hover);
-        QTRY_COMPARE(QToolTip::text(), asDesigned ? QString() : caption);
+        QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), asDesigned ? QString() : caption, kWindowSystemWaitMs);
     }
 
     void quit_and_close_keys_close_the_window_as_its_close_box_does_data() {
@@ -345,11 +347,11 @@ private slots:
         EventCount painted(QEvent::Paint);
         result()->installEventFilter(&painted);
         QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(19, y));
-        QVERIFY(QTest::qWaitFor([&] { return painted.count > 0; }));  // taking the focus
+        QVERIFY(QTest::qWaitFor([&] { return painted.count > 0; }, kWindowSystemWaitMs));  // taking the focus
         painted.count = 0;
         QMouseEvent drag(QEvent::MouseMove, QPointF(37, y), result()->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(result(), &drag);
-        QVERIFY2(QTest::qWaitFor([&] { return painted.count > 0; }), "the window on screen is not repainted with the selection");
+        QVERIFY2(QTest::qWaitFor([&] { return painted.count > 0; }, kWindowSystemWaitMs), "the window on screen is not repainted with the selection");
         QTest::mouseRelease(result(), Qt::LeftButton, {}, QPoint(37, y));
         QCOMPARE(focused(), QStringLiteral("Result"));
         QCOMPARE(highlighted(), QStringLiteral("21 to 35"));

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the savings calculator's pictures: the window's background, the corner picture and
 the icon. Needs Python 3 with Pillow (Debian: python3-pil). Run from anywhere; it writes
 background.gif, corner.gif, savecalc.ico and icons/SIZE.png beside itself, and the build uses those files."""

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root and packs it as a Debian package, then checks what a
 # desktop and apt would: the menu entries and AppStream files validate, man shows the Chinese
 # manual pages where the locale asks for them, the pages list the options and the Chinese

@@ -1,11 +1,13 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Both calculators heard from outside, on the buses of `session.sh --accessibility`: through AT-SPI
 # (Debian's python3-pyatspi) every result tells screen readers of its new text on calculate and
 # on clear, while Orca runs with a log of what it would say and no speech server. Going back
 # through the fields, Orca must say each figure as it was typed; after the button it must say
-# the results and go on to speak the next Tab; it writes its log in
-# blocks, so the log is read once it has ended. What the results read as, and the notification
-# itself, are checked inside the process by the window tests.
+# the results and go on to speak the next Tab. Each step waits for Orca to have said what it
+# leads to before the next is taken. What the results read as, and the notification itself, are
+# checked inside the process by the window tests.
 # usage: reader.py SAVECALC LOANCALC
 import os, re, subprocess, sys, tempfile, time
 
@@ -29,51 +31,128 @@ def check(what, expected, actual):
     print(f"ok: {what}: {actual!r}")
 
 
-def xdotool(*args, wait=0.3):
-    """Runs xdotool, then lets AT-SPI's events arrive for a while."""
+# One limit for the whole run, however loaded the machine; every step waits for what it needs.
+START = time.monotonic()
+DEADLINE = START + 150
+
+
+def settle(ready):
+    """Lets AT-SPI's events arrive until ready() holds; False if the run's time is up first."""
     loop = GLib.MainLoop()
-    GLib.idle_add(lambda: subprocess.run(["xdotool", *map(str, args)], check=True) and False)
-    GLib.timeout_add(int(wait * 1000), loop.quit)
+
+    def poll():
+        if ready() or time.monotonic() > DEADLINE:
+            loop.quit()
+            return False
+        return True
+    GLib.timeout_add(50, poll)
     loop.run()
+    return ready()
+
+
+def xdotool(*args, until=lambda: True, awaited=None):
+    """Runs xdotool, then lets AT-SPI's events arrive until `until()` holds; fails the run if
+    it never does and what was awaited is named."""
+    GLib.idle_add(lambda: subprocess.run(["xdotool", *map(str, args)], check=True) and False)
+    settle(until) or awaited is None or sys.exit(f"FAIL: {awaited} in {DEADLINE - START:.0f} s; it said: {' | '.join(speech.said[-12:])}")
+
+
+def shown_window(title):
+    """The X windows shown with that title, once there is one. The search is made again until
+    then, as one fails whenever a window goes away during it (the last program's, say)."""
+    found = []
+
+    def search():
+        found[:] = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True, text=True).stdout.split()[:1]
+        return found
+    settle(search)
+    return found
+
+
+class Speech:
+    """What Orca has said so far, from its debug log as it grows."""
+    def __init__(self, path):
+        self.path, self.read, self.said, self.listening = path, 0, [], False
+
+    def __call__(self):
+        with open(self.path, "rb") as log:
+            log.seek(self.read)
+            chunk = log.read()
+        complete = chunk[:chunk.rfind(b"\n") + 1]
+        self.read += len(complete)
+        for line in complete.decode("utf-8", errors="replace").splitlines():
+            self.listening |= "ORCA: Starting ATSPI registry." in line
+            self.said += [said.strip().rstrip(".") for said in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", line)]
+        return self.said
+
+    def since(self, mark):
+        return self()[mark:]
+
+    def started(self):
+        """Whether Orca listens for events yet."""
+        self()
+        return self.listening
 
 
 def main():
-    scratch = tempfile.mkdtemp()
-    os.makedirs(f"{scratch}/home")
-    os.makedirs(f"{scratch}/run", mode=0o700)
+    scratch = tempfile.TemporaryDirectory()
+    home, run, debug_log = f"{scratch.name}/home", f"{scratch.name}/run", f"{scratch.name}/orca.log"
+    os.makedirs(home)
+    os.makedirs(run, mode=0o700)
+    open(debug_log, "w").close()
     # Orca refuses to start beside another Orca of the same user (on the user's own desktop, or
-    # in a test run alongside); this one is on buses of its own, so that check is left out.
-    alone = "import runpy, sys; sys.argv = sys.argv[1:]; main = runpy.run_path(sys.argv[0], run_name='orca_launcher')['main']; main.__globals__['otherOrcas'] = list; sys.exit(main())"
-    orca = subprocess.Popen(["/usr/bin/python3", "-c", alone, "/usr/bin/orca", f"--debug-file={scratch}/orca.log"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            env=dict(os.environ, HOME=f"{scratch}/home", XDG_RUNTIME_DIR=f"{scratch}/run", LANG="C.UTF-8"))
-    time.sleep(5)
+    # in a test run alongside); this one is on buses of its own, so that check is left out. Its
+    # log is written line by line, so what it has said can be read as it goes.
+    alone = ("import functools, runpy, sys; sys.argv = sys.argv[1:]; main = runpy.run_path(sys.argv[0], run_name='orca_launcher')['main']; "
+             "main.__globals__['otherOrcas'] = list; main.__globals__['open'] = functools.partial(open, buffering=1); sys.exit(main())")
+    orca = subprocess.Popen(["/usr/bin/python3", "-c", alone, "/usr/bin/orca", f"--debug-file={debug_log}"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            env=dict(os.environ, HOME=home, XDG_RUNTIME_DIR=run, LANG="C.UTF-8"))
+    global speech
+    speech = Speech(debug_log)
+    settle(lambda: speech.started() or orca.poll() is not None)
+    check("Orca listening", True, speech.listening)
     heard = []
-    pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.name)), "object:text-changed")
+    pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.name, e.any_data)), "object:text-changed")
+    told = lambda kind: {name for event, name, _ in heard if event.endswith(kind)}
     for path, (title, inputs, calculate, clear, after, said) in zip(sys.argv[1:], RUNS):
-        program = os.path.basename(path)
+        program, mark = os.path.basename(path), len(speech())
         running = subprocess.Popen([path], stderr=subprocess.DEVNULL)
-        window = subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$"],
-                                capture_output=True, text=True).stdout.split()[:1] or sys.exit(f"FAIL: no window titled {title}")
-        time.sleep(1)
+        window = shown_window(title) or sys.exit(f"FAIL: no window titled {title}")
+        settle(lambda: title in speech.since(mark)) or sys.exit(f"FAIL: Orca did not say the window {title} was active")
         for x, y, text in inputs:
             xdotool("mousemove", "--window", window[0], x, y, "click", 1)
-            xdotool("type", "--delay", 250, text)  # slowly enough for Orca's key handling
-        for key in ["Tab"] + ["shift+Tab"] * len(inputs):
-            xdotool("key", key, wait=1.5)  # on to the button, then back through every field
+            # Each key is echoed by Orca once it has handled it, and reaches the program only
+            # after that, so both are awaited: a click taken before it would overtake the key.
+            for character in text:
+                mark, typed = len(speech()), len(heard)
+                xdotool("type", character, awaited=f"no echo of {character!r} from Orca, or no {character!r} in the field",
+                        until=lambda: speech.since(mark) and any(event.endswith("insert") and inserted == character for event, _, inserted in heard[typed:]))
+        # On to the button, then back through every field, each said before the next key.
+        mark = len(speech())
+        xdotool("key", "Tab", until=lambda: any(line.endswith("push button") for line in speech.since(mark)),
+                awaited=f"Orca did not say the button after the last field of {title}")
+        for *_, text in reversed(inputs):
+            mark = len(speech())
+            xdotool("key", "shift+Tab", until=lambda: f"{text} selected" in speech.since(mark),
+                    awaited=f"Orca did not say {text} selected in {title}")
         heard.clear()
-        xdotool("mousemove", "--window", window[0], *calculate, "click", 1, wait=3)
-        check(f"{program}'s results that told screen readers of their new text", after, {name for kind, name in heard if kind.endswith("insert")} & after)
-        xdotool("key", "Tab", wait=2)
+        mark = len(speech())
+        xdotool("mousemove", "--window", window[0], *calculate, "click", 1,
+                until=lambda: after <= told("insert") and f"notification {said}".rstrip(".") in speech.since(mark))
+        check(f"{program}'s results that told screen readers of their new text", after, told("insert") & after)
+        mark = len(speech())
+        xdotool("key", "Tab", until=lambda: "tab" in speech.since(mark)[:-1], awaited=f"Orca did not say where Tab went after the results in {title}")
         heard.clear()
-        xdotool("mousemove", "--window", window[0], *clear, "click", 1, wait=1)
-        check(f"{program}'s results that told them of clear", after, {name for kind, name in heard if kind.endswith("delete")} & after)
+        xdotool("mousemove", "--window", window[0], *clear, "click", 1, until=lambda: after <= told("delete"))
+        check(f"{program}'s results that told them of clear", after, told("delete") & after)
         running.terminate()
         running.wait()
     check("Orca still running", None, orca.poll())
-    orca.terminate()
-    orca.wait(10)
-    with open(f"{scratch}/orca.log", encoding="utf-8", errors="replace") as log:
-        spoken = [line.strip().rstrip(".") for line in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", log.read())]
+    # Its log written line by line, Orca need not be asked to end (which, on a busy machine, it
+    # could take minutes over): what it said is read, and it is killed.
+    spoken = speech()
+    orca.kill()
+    orca.wait()
     starts = [spoken.index(title) if title in spoken else len(spoken) for title, *_ in RUNS]
     for (title, inputs, *_, said), start, end in zip(RUNS, starts, starts[1:] + [len(spoken)]):
         here, notice = spoken[start:end], f"notification {said}".rstrip(".")

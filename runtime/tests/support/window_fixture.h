@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "design.h"
@@ -23,6 +25,10 @@ namespace runtime::testing {
 /// readers are told is an alert, what they read of it, and its buttons.
 class WindowFixture : public QObject {
 protected:
+    /// How long a test waits for the window system to reach a state it needs: a bound on a
+    /// hang, however loaded the machine, never a measure of speed.
+    static constexpr int kWindowSystemWaitMs = 60'000;
+
     void open(const std::function<std::unique_ptr<FormWindow>()>& create) {
         messages.clear();
         stuck_ = false;
@@ -47,7 +53,7 @@ protected:
         window = create();
         window->show();
         QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window.get(), kWindowSystemWaitMs));
     }
     void close() {
         modalWatch_.stop();
