@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The C library locales the tests and fuzz targets run under, made from the machine's locale
 # sources into the build tree, so a machine that has none of them installed still runs every
 # one. The interface library test_locales gives a target the header that switches to them

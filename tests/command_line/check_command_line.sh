@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quendrel calculators team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Both programs run from a shell with nothing of the caller's environment (env -i): no display,
 # and only the locale each row gives. Help and version are printed without a display and exit
 # 0, an unknown option is one line and status 2, no display (none set, or one naming no
