@@ -74,6 +74,15 @@ for program in "$@"; do
   row no_display_set_in_chinese 1 err zh 3 "图形桌面.*DISPLAY" LANG=zh_CN.UTF-8 --
   row display_naming_no_server 1 err en 3 "DISPLAY=:$absent" DISPLAY=:$absent -- -style fusion -reverse
   row display_naming_no_server_in_chinese 1 err zh 3 "DISPLAY=:$absent" DISPLAY=:$absent LC_MESSAGES=zh_CN.UTF-8 --
+  # Each of Qt's options that takes a value keeps it, even one that looks like an option; a
+  # flag takes none, so an unknown option after it is still found.
+  valued=()
+  for option in platformpluginpath platformtheme plugin qwindowgeometry qwindowtitle qwindowicon session style \
+                stylesheet qmljsdebugger display geometry title icon name visual; do valued+=("-$option" "-$option-"); done
+  row qt_options_keep_their_values 1 err en 3 "DISPLAY=:$absent" DISPLAY=:$absent LANG=C -- "${valued[@]}"
+  for flag in reverse widgetcount testability nograb dograb; do
+    row "qt_flag_${flag}_takes_no_value" 2 err en 1 "'-x'" LANG=C -- "-$flag" -x
+  done
   row offscreen_platform_opens_the_window 124 err en 0 "" -- -platform offscreen -reverse
   row offscreen_platform_from_the_environment 124 err en 0 "" QT_QPA_PLATFORM=offscreen DISPLAY=:$absent --
 done
