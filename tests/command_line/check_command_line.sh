@@ -83,6 +83,10 @@ for program in "$@"; do
   for flag in reverse widgetcount testability nograb dograb; do
     row "qt_flag_${flag}_takes_no_value" 2 err en 1 "'-x'" LANG=C -- "-$flag" -x
   done
+  # What Qt says as it starts is held back only until it has started: here it starts, says
+  # what it loaded, and the X11 option it leaves is refused.
+  row qt_start_up_messages_shown_once_started 2 err en 20 "qt\.qpa\.plugin: .*Successfully loaded.*'-display'" \
+    QT_LOGGING_RULES=qt.qpa.plugin=true LANG=C -- -platform offscreen -display :0
   row offscreen_platform_opens_the_window 124 err en 0 "" -- -platform offscreen -reverse
   row offscreen_platform_from_the_environment 124 err en 0 "" QT_QPA_PLATFORM=offscreen DISPLAY=:$absent --
 done
