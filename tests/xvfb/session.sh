@@ -13,13 +13,17 @@
 # a test past its timeout, and every process descended from it, with SIGKILL, which no trap sees;
 # a process whose parent had gone before is no longer found among them (it is the init
 # process's child then) though it is still in the group, and so is the watcher, started that way.
+# The session keeps its files in a folder of its own (TMPDIR for all of it), which whoever
+# ends the group removes once the group has gone.
 set -euo pipefail
 
 if [ -z "${SESSION_LEADER:-}" ]; then
-  SESSION_LEADER=1 setsid "$0" "$@" &
+  files=$(mktemp -d)
+  SESSION_LEADER=1 TMPDIR=$files setsid "$0" "$@" &
   leader=$!
-  watcher=$(setsid bash -c 'tail --pid="$0" -s 0.2 -f /dev/null; kill -KILL -- -"$1" 2>/dev/null' $$ $leader \
-            </dev/null >/dev/null 2>&1 & echo $!)
+  watcher=$(setsid bash -c 'tail --pid="$0" -s 0.2 -f /dev/null; kill -KILL -- -"$1" 2>/dev/null
+                            for _ in $(seq 200); do pgrep -g "$1" >/dev/null || break; sleep 0.05; done; rm -rf "$2"' \
+            $$ $leader "$files" </dev/null >/dev/null 2>&1 & echo $!)
   trap 'kill -TERM -- -$leader 2>/dev/null || true' TERM INT HUP
   status=0
   while :; do
@@ -29,6 +33,7 @@ if [ -z "${SESSION_LEADER:-}" ]; then
   kill -KILL -- -$leader 2>/dev/null || true
   for _ in $(seq 200); do pgrep -g $leader >/dev/null || break; sleep 0.05; done
   kill $watcher 2>/dev/null || true
+  rm -rf "$files"
   exit $status
 fi
 
