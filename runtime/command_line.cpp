@@ -21,7 +21,7 @@ constexpr QtOption kQtOptions[] = {
     {"style", true}, {"stylesheet", true}, {"qmljsdebugger", true},
     {"reverse", false}, {"widgetcount", false}, {"testability", false},
     {"display", true}, {"geometry", true}, {"title", true}, {"icon", true}, {"name", true},
-    {"visual", true}, {"nograb", false}, {"dograb", false},
+    {"visual", true}, {"nograb", false}, {"dograb", false}, {"sync", false},
 };
 
 bool isOption(std::string_view argument) { return argument.size() > 1 && argument.front() == '-'; }
@@ -49,7 +49,7 @@ std::string helpText(const Program& program, bool chinese) {
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n\n"
            "Qt's own options, such as -platform, -style and -reverse, are accepted as well.\n"
-           "The manual page tells more: man " + name + "\n";
+           "See the manual page for more: man " + name + "\n";
 }
 
 std::string versionText(const Program& program, bool chinese) {
@@ -58,10 +58,17 @@ std::string versionText(const Program& program, bool chinese) {
     return name + " (" + std::string(program.english.title) + ") " CALCULATORS_VERSION "\n";
 }
 
+// 0 once the text is written out, 1 where standard output would not take it (a full disk, a
+// closed pipe), as other command-line programs do.
+int printed(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
 int reportUnknown(const Program& program, std::string_view option) {
     const std::string name(program.name), unknown(option);
     const std::string line = chineseMessages()
-                                 ? name + "：不认识的选项“" + unknown + "”，用“" + name + " --help”查看可用的选项。\n"
+                                 ? name + "：未知选项“" + unknown + "”；运行“" + name + " --help”查看可用选项。\n"
                                  : name + ": unknown option '" + unknown + "'; '" + name + " --help' lists the options.\n";
     std::fputs(line.c_str(), stderr);
     return 2;
@@ -84,12 +91,10 @@ std::optional<int> answerCommandLine(int argc, char** argv, const Program& progr
         const std::string_view argument = argv[i];
         if (!isOption(argument)) continue;
         if (argument == "-h" || argument == "--help") {
-            std::fputs(helpText(program, chineseMessages()).c_str(), stdout);
-            return 0;
+            return printed(helpText(program, chineseMessages()));
         }
         if (argument == "-v" || argument == "--version") {
-            std::fputs(versionText(program, chineseMessages()).c_str(), stdout);
-            return 0;
+            return printed(versionText(program, chineseMessages()));
         }
         const QtOption* option = qtOption(argument);
         if (!option) return reportUnknown(program, argument);
@@ -121,7 +126,7 @@ std::string noDisplayMessage(const Program& program) {
         line += chinese ? " 需要图形桌面，但 DISPLAY 和 WAYLAND_DISPLAY 都没有设置。"
                         : " needs a graphical desktop, but neither DISPLAY nor WAYLAND_DISPLAY is set.";
     } else {
-        line += chinese ? " 需要图形桌面，但无法打开 " + tried + " 指定的显示。"
+        line += chinese ? " 需要图形桌面，但无法连接 " + tried + " 指定的显示服务器。"
                         : " needs a graphical desktop, but could not open the display named by " + tried + ".";
     }
     return line;
