@@ -68,6 +68,9 @@ for program in "$@"; do
   [ $? = 1 ] && passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: $p reports version written to a full disk"; }
   row lc_all_before_lang 0 out en 1 "$version$" LC_ALL=C LANG=zh_CN.UTF-8 -- -v
   row empty_lc_all_passed_over_for_lc_messages 0 out zh 1 "$version$" LC_ALL= LC_MESSAGES=zh_TW.UTF-8 LANG=C -- -v
+  row bare_zh_is_chinese 0 out zh 1 "$version$" LANG=zh -- -v
+  row other_languages_english 0 out en 1 "$version$" LANG=en_US.UTF-8 -- -v
+  row zh_only_as_the_language_code 0 out en 1 "$version$" LANG=zhx_CN.UTF-8 -- -v
   row unknown_option 2 err en 1 "'--bogus'.*'$p --help'" LANG=C -- --bogus
   row unknown_option_after_qt_options_in_chinese 2 err zh 1 "“-x”.*$p --help" LANG=zh_CN.UTF-8 -- -style fusion -qwindowtitle -t- -reverse -x
   row unknown_option_on_the_offscreen_platform 2 err en 1 "'-x'" QT_QPA_PLATFORM=offscreen -- -x
