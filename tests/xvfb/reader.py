@@ -7,8 +7,9 @@
 # through the fields, Orca must say each figure as it was typed; after the button it must say
 # the results and go on to speak the next Tab. Each step waits for Orca to have said what it
 # leads to before the next is taken. What the results read as, and the notification itself, are
-# checked inside the process by the window tests.
-# usage: reader.py SAVECALC LOANCALC
+# checked inside the process by the window tests. With --locale, the programs (not Orca) run
+# under that C library locale, found in LOCPATH: the figures must be heard the same.
+# usage: reader.py [--locale LOCPATH NAME] SAVECALC LOANCALC
 import os, re, subprocess, sys, tempfile, time
 
 import pyatspi
@@ -114,9 +115,12 @@ def main():
     heard = []
     pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.name, e.any_data)), "object:text-changed")
     told = lambda kind: {name for event, name, _ in heard if event.endswith(kind)}
-    for path, (title, inputs, calculate, clear, after, said) in zip(sys.argv[1:], RUNS):
+    locale, programs = {}, sys.argv[1:]
+    if programs[0] == "--locale":
+        locale, programs = {"LOCPATH": programs[1], "LC_ALL": programs[2]}, programs[3:]
+    for path, (title, inputs, calculate, clear, after, said) in zip(programs, RUNS):
         program, mark = os.path.basename(path), len(speech())
-        running = subprocess.Popen([path], stderr=subprocess.DEVNULL)
+        running = subprocess.Popen([path], stderr=subprocess.DEVNULL, env=dict(os.environ, **locale))
         window = shown_window(title) or sys.exit(f"FAIL: no window titled {title}")
         settle(lambda: title in speech.since(mark)) or sys.exit(f"FAIL: Orca did not say the window {title} was active")
         for x, y, text in inputs:
