@@ -30,12 +30,13 @@ constexpr Control kControls[] = {
     {"Third", Kind::TextBox, "Form1", 1500, 2400, 1200, 300, 7, "", kKai10, standard},
     {"Western", Kind::Label, "Form1", 0, 2700, 1400, 300, 8, "存期：12", kTimes12, transparent},
     {"WesternField", Kind::TextBox, "Form1", 1500, 2700, 1200, 300, 9, "", kTimes12, standard},
+    {"Coloured", Kind::TextBox, "Form1", 0, 3000, 1200, 300, 10, "", kKai10, background(kCyan).withText(kBlue)},
 };
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}};
 
 constexpr Window kDesign{
-    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 3000,
+    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 3300,
     .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
@@ -152,6 +153,8 @@ private slots:
         QCOMPARE(colour("Themed", QPalette::WindowText), light);
         QCOMPARE(colour("Field", QPalette::Base), face);
         QCOMPARE(colour("Field", QPalette::Text), QColor(Qt::white));
+        QCOMPARE(QList<QColor>({colour("Coloured", QPalette::Base), colour("Coloured", QPalette::Text)}),
+                 QList<QColor>({QColor(0xC0, 0xFF, 0xFF), QColor(0, 0, 0xFF)}));
         verifyEtchedFrame();
     }
 
@@ -371,7 +374,7 @@ private slots:
         // past the result.
         control("Field")->setFocus();
         QCOMPARE(highlighted(), QString());
-        verifyTabCycle({"Third", "WesternField", "Second", "Field"});
+        verifyTabCycle({"Third", "WesternField", "Coloured", "Second", "Field"});
         // A figure drawn as the mark is copied whole.
         window->form().setCaption(u"Result", kTooLong);
         QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
