@@ -70,6 +70,17 @@ def shown_window(title):
     return found
 
 
+def registered(event):
+    """Whether some listener has registered `event` with the accessibility registry. A program
+    tells the registry's listeners only of the events registered when it sends them: a window
+    activated before Orca's listeners reach the registry is never heard by it."""
+    address = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                              "org.a11y.Bus.GetAddress"], capture_output=True, text=True).stdout.strip()
+    events = subprocess.run(["dbus-send", f"--bus={address}", "--print-reply", "--dest=org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                             "org.a11y.atspi.Registry.GetRegisteredEvents"], capture_output=True, text=True).stdout
+    return f'"{event}"' in events
+
+
 class Speech:
     """What Orca has said so far, from its debug log as it grows."""
     def __init__(self, path):
@@ -112,6 +123,7 @@ def main():
     speech = Speech(debug_log)
     settle(lambda: speech.started() or orca.poll() is not None)
     check("Orca listening", True, speech.listening)
+    check("Orca listening for windows", True, settle(lambda: registered("Window:Activate:")))
     heard = []
     pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.source.name, e.any_data)), "object:text-changed")
     told = lambda kind: {name for event, name, _ in heard if event.endswith(kind)}
