@@ -80,21 +80,25 @@ class BuilderTest : public runtime::testing::WindowFixture {
     FittedLabel* result() const { return window->findChild<FittedLabel*>("Result"); }
     QColor colour(const char* name, QPalette::ColorRole role) const { return control(name)->palette().color(role); }
 
-    // Opens a control's context menu and reads its items, choosing the one at `choose`.
+    // Opens a control's context menu and reads its items, "(off)" after one that is disabled,
+    // choosing the one at `choose`; none where the control opens no menu.
     QStringList menuOf(QWidget* widget, int choose = -1) {
         QStringList items;
+        bool looked = false;
         QTimer::singleShot(0, [&] {
+            looked = true;
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
             QList<QAction*> actions;
             for (QAction* action : menu->actions()) {
-                if (!action->isSeparator()) actions << action, items << action->text().section('\t', 0, 0);
+                if (!action->isSeparator()) actions << action, items << action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)");
             }
             if (choose >= 0) actions[choose]->trigger();
             menu->close();
         });
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(widget, &click);
-        (void)QTest::qWaitFor([&] { return !items.isEmpty(); }, kWindowSystemWaitMs);
+        (void)QTest::qWaitFor([&] { return looked; }, kWindowSystemWaitMs);
         QApplication::setActiveWindow(window.get());  // the offscreen platform leaves none active after a popup
         return items;
     }
@@ -385,9 +389,11 @@ private slots:
         QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(20, y));  // nothing selected: nothing copied
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
-        // A caption that is not a result cannot be selected.
+        QCOMPARE(menuOf(result()), QStringList({"复制(&C) (off)", "全选"}));
+        // A caption that is not a result cannot be selected, and offers nothing to copy.
         QTest::mouseDClick(control("OnPanel"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(control<FittedLabel>("OnPanel")->selectedText(), QString());
+        QCOMPARE(menuOf(control("OnPanel")), QStringList());
     }
 };
 
