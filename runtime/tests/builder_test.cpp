@@ -215,8 +215,9 @@ private slots:
         // Screen readers read the caption whole, under the name of the caption beside it.
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
         QCOMPARE(face->text(QAccessible::Name) + ": " + face->textInterface()->text(0, face->textInterface()->characterCount()) + " " +
-                     face->textInterface()->text(1, 3) + " | " + face->text(QAccessible::Value),
-                 QStringLiteral("结果: ") + caption + " " + caption.mid(1, 2) + " | " + caption);
+                     face->textInterface()->text(1, 3) + " | " + face->text(QAccessible::Value) + " | caret at " +
+                     QString::number(face->textInterface()->cursorPosition()),
+                 QStringLiteral("结果: ") + caption + " " + caption.mid(1, 2) + " | " + caption + " | caret at 0");
         QCOMPARE(label->shownLines(), lines);
         QCOMPARE(label->shownFont().pixelSize(), pixels);
         QCOMPARE(label->shownAsDesigned(), asDesigned);
