@@ -69,10 +69,4 @@ TEST(Clear, makes_its_seven_writes_then_focuses_the_amount) {
                                            "text Text4 = ", "caption Label9 = ", "caption Label13 = ", "focus Text1"}));
 }
 
-TEST(Exit, closes_the_window) {
-    RecordingForm form;
-    loan::exit(form);
-    EXPECT_EQ(form.journal(), QStringList({"close"}));
-}
-
 }  // namespace

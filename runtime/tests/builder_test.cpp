@@ -153,12 +153,9 @@ private slots:
         window->form().setCaption(u"Result", " 12.5");
         QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
         // The design's own text colour, and the theme's where it is legible, are kept.
-        QCOMPARE(colour("Blue", QPalette::WindowText), QColor(0, 0, 0xFF));
-        QCOMPARE(colour("Themed", QPalette::WindowText), light);
-        QCOMPARE(colour("Field", QPalette::Base), face);
-        QCOMPARE(colour("Field", QPalette::Text), QColor(Qt::white));
-        QCOMPARE(QList<QColor>({colour("Coloured", QPalette::Base), colour("Coloured", QPalette::Text)}),
-                 QList<QColor>({QColor(0xC0, 0xFF, 0xFF), QColor(0, 0, 0xFF)}));
+        QCOMPARE(QList<QColor>({colour("Blue", QPalette::WindowText), colour("Themed", QPalette::WindowText), colour("Field", QPalette::Base),
+                                colour("Field", QPalette::Text), colour("Coloured", QPalette::Base), colour("Coloured", QPalette::Text)}),
+                 QList<QColor>({QColor(0, 0, 0xFF), light, face, QColor(Qt::white), QColor(0xC0, 0xFF, 0xFF), QColor(0, 0, 0xFF)}));
         verifyEtchedFrame();
     }
 

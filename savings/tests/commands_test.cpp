@@ -54,11 +54,4 @@ INSTANTIATE_TEST_SUITE_P(Rows, Calculate, testing::Values(
     Row{"refuses_overflowing_interest", "1e200", "50", "1e60", {kWarn + "计算结果超出范围！"}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Clear, makes_its_five_writes_and_moves_no_focus) {
-    runtime::testing::RecordingForm form;
-    savings::clear(form);
-    EXPECT_EQ(form.journal(), QStringList({"text Text1 = ", "text Text2 = ", "text Text3 = ", "caption Label7 = ",
-                                           "caption Label8 = "}));
-}
-
 }  // namespace

@@ -2,11 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Quendrel calculators team
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root and packs it as a Debian package, then checks what a
-# desktop and apt would: the menu entries and AppStream files validate, man shows the Chinese
-# manual pages where the locale asks for them, the pages list the options and the Chinese
-# text in them has no stray blanks, the package holds the programs, menu entries,
-# icons, metainfo and manual pages in both languages, depends on Qt and the fonts, and lintian
-# finds no error. Usage: check_package.sh BUILD_DIR
+# desktop, man and apt would see, and that lintian finds no error. Usage: check_package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
@@ -23,10 +19,9 @@ for page in "savecalc 零存整取存款计算器" "loancalc 等额分期还款�
   MANPATH="$scratch/root/usr/share/man" man -L zh_CN -P cat "$1" 2>/dev/null | grep -q "$2" || { echo "FAIL: man -L zh_CN $1 is not its Chinese page" >&2; exit 1; }
 done
 echo "ok: man -L zh_CN shows each program's page in Chinese"
-# Chinese is written without blanks: one between two Chinese characters, or after a Chinese
-# punctuation mark, comes from a source line broken inside Chinese text.
+# At any width, no option, variable or grouped figure is broken, and no blank falls inside Chinese
+# text (between Chinese characters or after Chinese punctuation), as a broken source line leaves.
 chinese_punctuation='[\x{3000}-\x{303F}\x{FF00}-\x{FFEF}\x{2018}-\x{201D}]'
-# At any width, option names, variables and grouped figures are never broken across lines.
 for app in savecalc loancalc; do
   for language in en zh_CN; do
     for width in $(seq 50 10 140); do

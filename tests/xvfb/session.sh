@@ -1,20 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Quendrel calculators team
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a command on an X server of its own (Xvfb) with the openbox window manager and a session
-# bus of its own, on Qt's xcb platform, whatever the caller's environment says: neither the
-# caller's desktop bus nor its settings reach the programs, and none is started behind the
-# test's back. With --accessibility, also on an accessibility bus of its own, its registry
-# answering, with Qt's accessibility on. Usage: session.sh [--accessibility] COMMAND...
-#
-# The session is a process group of its own, led by this script run again under setsid. This
-# first run waits for the leader, then ends whatever is left in the group and waits until all
-# of it has gone. Should this first run be killed outright, a watcher ends the group: CTest kills
-# a test past its timeout, and every process descended from it, with SIGKILL, which no trap sees;
-# a process whose parent had gone before is no longer found among them (it is the init
-# process's child then) though it is still in the group, and so is the watcher, started that way.
-# The session keeps its files in a folder of its own (TMPDIR for all of it), which whoever
-# ends the group removes once the group has gone.
+# Runs a command on Xvfb with openbox and a session bus of its own, on Qt's xcb platform,
+# whatever the caller's environment says; with --accessibility, also on an accessibility bus of
+# its own with Qt's accessibility on. Usage: session.sh [--accessibility] COMMAND...
+# The session is a process group led by this script run again under setsid, and keeps its files
+# in a folder of its own (its TMPDIR). This first run ends the group and removes the folder once
+# the leader has gone; a watcher does it if this run is SIGKILLed (CTest's timeout), since a
+# process orphaned earlier is no longer CTest's descendant, though still in the group.
 set -euo pipefail
 
 if [ -z "${SESSION_LEADER:-}" ]; then
@@ -48,8 +41,7 @@ end_session() {
 trap end_session EXIT
 trap 'exit 143' TERM INT HUP
 
-# Every part of the session is waited for until it answers, however loaded the machine, up to
-# one overall limit for them all.
+# Every part of the session is waited for until it answers, up to one overall limit.
 deadline=$((SECONDS + 90))
 await() {  # await WHAT COMMAND...: runs COMMAND until it succeeds
   local what=$1
@@ -75,9 +67,8 @@ export DBUS_SESSION_BUS_ADDRESS
 
 openbox --sm-disable >/dev/null 2>&1 &
 await "window manager on $DISPLAY" wmctrl -m
-# A window shown while the window manager is still starting is managed as one that was there
-# before it, and is never given the focus. It takes requests only once it has started, so one
-# desktop is asked for until there is one.
+# A window shown while openbox is still starting never gets the focus; it takes requests only
+# once it has started, so one desktop is asked for until there is one.
 await "window manager taking requests on $DISPLAY" sh -c 'wmctrl -n 1 && xprop -root _NET_NUMBER_OF_DESKTOPS | grep -q "= 1$"'
 
 if [ "$1" = --accessibility ]; then

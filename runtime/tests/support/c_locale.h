@@ -9,16 +9,14 @@
 
 namespace runtime::testing {
 
-/// The C library locales every figure is checked under: C itself, a comma for the point
-/// (de_DE), a point of two bytes (ps_AF's U+066B), Persian and Egyptian Arabic, whose money
-/// has that point too, and Chinese. All but C are made in the build tree.
+/// The C library locales every figure is checked under: a comma for the point (de_DE), a point
+/// of two bytes (ps_AF's U+066B), Persian and Egyptian Arabic, whose money has that point, and Chinese.
 inline constexpr const char* kLocales[] = {"C", "de_DE.UTF-8", "ps_AF.UTF-8", "fa_IR.UTF-8", "ar_EG.UTF-8", "zh_CN.UTF-8"};
 
 /// A locale's language and country, to name a test row: "ps_AF" for "ps_AF.UTF-8".
 inline std::string localeTag(const std::string& name) { return name.substr(0, name.find('.')); }
 
-/// Sets the C library's locale, every category, to one of kLocales for as long as it lives,
-/// and then puts back the locale and the locale path it found.
+/// Sets the C library's locale to one of kLocales while it lives, then puts back the locale and LOCPATH.
 class ScopedCLocale {
 public:
     explicit ScopedCLocale(const char* name) : before_(std::setlocale(LC_ALL, nullptr)) {

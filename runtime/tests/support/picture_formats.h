@@ -4,21 +4,9 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QImageReader>
 #include <QList>
 
 namespace runtime::testing {
-
-/// Size, frame count, global palette entries and whether a colour is transparent, for a GIF.
-inline QList<int> gifLayout(const QString& resource) {
-    QImageReader reader(resource);
-    QFile file(resource);
-    file.open(QIODevice::ReadOnly);
-    const QByteArray head = file.read(11);
-    const int palette = (head.size() == 11 && (head[10] & 0x80)) ? 1 << ((head[10] & 7) + 1) : 0;
-    const QImage first = reader.read();
-    return {first.width(), first.height(), reader.imageCount(), palette, first.hasAlphaChannel() ? 1 : 0};
-}
 
 /// Width, height and bits per pixel of each image in an icon file, from its bitmap headers
 /// (whose height counts the colour rows and the mask rows).

@@ -20,13 +20,12 @@
 
 namespace runtime::testing {
 
-/// A built window, shown and active. Each message box it shows is recorded and answered
-/// with Enter: its title, its prompt, "warning alert" for the exclamation icon that screen
-/// readers are told is an alert, what they read of it, and its buttons.
+/// A built window, shown and active. Each message box it shows is answered with Enter and
+/// recorded: title, prompt, "warning alert" for an exclamation icon read as an alert, what
+/// screen readers read of it, and its buttons.
 class WindowFixture : public QObject {
 protected:
-    /// How long a test waits for the window system to reach a state it needs: a bound on a
-    /// hang, however loaded the machine, never a measure of speed.
+    /// How long a test waits for a state of the window system: a bound on a hang, not a speed.
     static constexpr int kWindowSystemWaitMs = 60'000;
 
     void open(const std::function<std::unique_ptr<FormWindow>()>& create) {
@@ -81,8 +80,7 @@ protected:
     /// The control the window gives the keyboard to whenever it is active.
     QString focused() const { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
 
-    /// Replaces a field's text as a person would: ASCII as key clicks, anything else as an
-    /// input method's committed text, the way Chinese input methods deliver it.
+    /// Replaces a field's text as a person would: ASCII as key clicks, the rest as an input method commits it.
     void type(const QString& field, const QString& value) {
         QWidget* box = control(field);
         box->setFocus();
@@ -111,10 +109,9 @@ protected:
         }
     }
 
-    /// What the window shows wrongly under the desktop's theme and scale, from its pixels: a
-    /// text of contrast below 4.5, a designed colour not shown, a caption drawn otherwise than
-    /// designed, or a result not drawn whole (every character but the blanks, or else the mark,
-    /// and no ink on its sides or bottom).
+    /// What the window shows wrongly under the desktop's theme and scale, from its pixels: text of
+    /// contrast below 4.5, a designed colour not shown, a caption drawn otherwise than designed, or a
+    /// result not drawn whole (every character but blanks, or else the mark; no ink on its edges).
     QStringList shownWrongly(const design::Window& design) const {
         const QImage shot = window->grab().toImage();
         const QTransform toDevice = QTransform::fromScale(shot.devicePixelRatio(), shot.devicePixelRatio());
@@ -149,8 +146,8 @@ protected:
     QList<QStringList> messages;
 
 private:
-    /// The part of a control's text the window shows, in window coordinates: its box less
-    /// the controls on it or above it; a frame's caption strip, a text box or button inside its border.
+    /// Where a control's text shows, in window coordinates: its box (a frame's caption strip, a text
+    /// box's or button's inside) less the controls on it or above it.
     QRegion uncovered(const QWidget* widget, design::Kind kind) const {
         QRect box = widget->rect();
         if (kind == design::Kind::Frame && !widget->property("title").toString().isEmpty()) box = QRect(10, 0, widget->fontMetrics().horizontalAdvance(widget->property("title").toString()), widget->fontMetrics().height());
