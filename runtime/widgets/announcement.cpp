@@ -2,25 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcement.h"
 
+#include "accessible_factory.h"
+
 #include <QAccessibleWidget>
 
 namespace runtime {
 
 namespace {
 
-QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
-    if (className == QLatin1String(Announcement::staticMetaObject.className()) && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    }
-    return nullptr;
-}
+// Screen readers see an announcement as a notification, named by what it says.
+struct AnnouncementAccessible : QAccessibleWidget {
+    explicit AnnouncementAccessible(QWidget* announcement) : QAccessibleWidget(announcement, QAccessible::Notification) {}
+};
 
 }  // namespace
 
 Announcement::Announcement(QWidget* window) : QWidget(window) {
-    static const bool installed = (QAccessible::installFactory(&accessibleFor), true);
-    Q_UNUSED(installed);
-    setFocusPolicy(Qt::NoFocus);
+    installAccessibleInterface<Announcement, AnnouncementAccessible>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
     hide();

@@ -6,10 +6,8 @@
 
 namespace runtime {
 
-/// A single-line text box that takes text of any length. Screen readers read its text through
-/// an interface of its own, which answers every question about the text for the whole text:
-/// Qt's own reports each character as a run of text attributes of its own that ends where it
-/// begins, and Orca, joining those runs, speaks a field's figure without its last character.
+/// A single-line text box that takes text of any length, read by screen readers as
+/// installTextBoxAccessibility describes.
 /// A box given a face alone keeps it alone while the face has every character of the text;
 /// once the user types one it lacks, that character is drawn from another face.
 class TextBox : public QLineEdit {

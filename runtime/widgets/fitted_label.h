@@ -2,28 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "caption_selection.h"
+#include "fitting.h"
+
 #include <QLabel>
 #include <QStringList>
 #include <memory>
 
 namespace runtime {
 
-/// A label that never shows its caption cut: it draws it in its own font, breaking lines
-/// as a label does; where that does not fit the box, at a smaller size down to a legible
-/// floor, on one line before several (leaving out the blanks at either end, which draw
-/// nothing); and where even that fails, it shows a row of "#",
-/// the spreadsheet's sign for a figure too wide for its cell, with the whole caption in its
-/// tooltip. No ink is cut away, and none falls on the box's bottom row or a side column
-/// other than the one its lines are aligned to. The caption itself,
-/// as text() reads it and screen readers hear it, is never changed: a screen reader reads
-/// it through the text interface, under the name the design gives the label.
+/// A label that never shows its caption cut: it draws the caption as fitCaption lays it out
+/// in the label's box and font, with the whole caption in its tooltip wherever it is drawn
+/// otherwise than designed. The caption itself, as text() reads it and screen readers hear
+/// it, is never changed.
 class FittedLabel : public QLabel {
     Q_OBJECT
 
 public:
-    /// The smallest pixel size a caption is drawn at.
-    static constexpr int kFloorPixelSize = 9;
-
     explicit FittedLabel(QWidget* parent = nullptr);
     ~FittedLabel() override;
 
@@ -60,17 +55,14 @@ protected:
 
 private:
     struct Fit;
-    const Fit& fit() const;
-    int positionAt(QPointF point) const;
+    const CaptionLayout& drawn() const;
     void select(int anchor, int cursor);
     void selectAll();
     void copy() const;
 
     mutable std::unique_ptr<Fit> fit_;
     bool selectable_ = false;
-    // The selection, as positions in the drawn lines' text.
-    int anchor_ = 0;
-    int cursor_ = 0;
+    CaptionSelection selection_;
 };
 
 }  // namespace runtime

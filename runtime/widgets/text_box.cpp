@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Quendrel calculators team
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text_box.h"
+
+#include "text_box_accessible.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace runtime {
+
+TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+    installTextBoxAccessibility();
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, &TextBox::drawFromOtherFacesWhatTheFaceLacks);
+}
+
+// A face used alone is one font engine, shared with the labels drawn in it; the box looks in
+// other faces only from the first character its face lacks, and from then on.
+void TextBox::drawFromOtherFacesWhatTheFaceLacks() {
+    QFont face = font();
+    if (!(face.styleStrategy() & QFont::NoFontMerging)) return;
+    const QFontMetrics metrics(face);
+    const QList<uint> characters = text().toUcs4();
+    if (std::all_of(characters.begin(), characters.end(), [&](uint c) { return metrics.inFontUcs4(c); })) return;
+    face.setStyleStrategy(QFont::StyleStrategy(face.styleStrategy() & ~QFont::NoFontMerging));
+    setFont(face);
+}
+
+QRect TextBox::characterBox(int offset) const {
+    const QString shown = displayText();
+    if (offset < 0 || offset >= shown.size()) return QRect();
+    // Measured from the caret, which the box has already scrolled into view.
+    const QFontMetrics metrics(font());
+    const QRect caret = cursorRect();
+    const int x = caret.left() + caret.width() / 2 + metrics.horizontalAdvance(shown.left(offset)) -
+                  metrics.horizontalAdvance(shown.left(cursorPosition()));
+    return QRect(x, caret.top(), metrics.horizontalAdvance(shown.at(offset)), caret.height());
+}
+
+}  // namespace runtime
