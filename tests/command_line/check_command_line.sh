@@ -88,6 +88,7 @@ for program in "$@"; do
   # Qt's offscreen platform starts without a display, named on the command line or in the
   # environment; the X11 option it leaves ends the program, so no row waits on a clock.
   row offscreen_platform_starts 2 err en 3 "'-display'" LANG=C -- -platform offscreen -reverse -display :0
+  row plain_words_passed_over_for_an_option_after_them 2 err en 3 "'-display'" LANG=C -- -platform offscreen word -display :0
   row offscreen_platform_from_the_environment 2 err en 3 "'-display'" QT_QPA_PLATFORM=offscreen DISPLAY=:$absent LANG=C -- -display :0
 done
 echo "$passes passed, $failures failed"

@@ -39,8 +39,9 @@ private slots:
         // left fill the box exactly, as designed where the ink stays clear of its sides.
         QTest::newRow("blank_dropped_not_the_size") << figure << true << 14 << " 11.93161" << QStringList{"11.93161"} << 14 << true;
         QTest::newRow("short_figure_as_written") << figure << true << 14 << " 5" << QStringList{" 5"} << 14 << true;
-        // Nine blanks are wider than the box: a break after them would leave them a line alone.
-        QTest::newRow("blanks_a_break_leaves_alone_dropped") << figure << true << 14 << QString(9, ' ') + "5" << QStringList{"5"} << 14 << true;
+        // Nine blanks are wider than the box: a break after them would leave them a line alone,
+        // in a box that has room for two lines.
+        QTest::newRow("blanks_a_break_leaves_alone_dropped") << words << false << 14 << QString(9, ' ') + "5" << QStringList{"5"} << 14 << true;
         QTest::newRow("broken_between_words_at_its_own_size") << words << false << 14 << "yearly rate" << QStringList{"yearly ", "rate"} << 14 << true;
         // Ink on a column the line is not aligned to: one size smaller, 52 px, clears it.
         QTest::newRow("ink_on_the_right_column_drawn_smaller") << figure << true << 14 << " 1.931694" << QStringList{"1.931694"} << 13 << false;
