@@ -163,7 +163,7 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         const design::Control& row = design.controls[i];
         if (takesFocus(row.kind) && row.tabIndex) byTabIndex.emplace_back(*row.tabIndex, built[i]);
     }
-    linkTabOrder(std::move(byTabIndex));
+    orderTabsAndFocusFirst(std::move(byTabIndex));
     return window;
 }
 

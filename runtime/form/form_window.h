@@ -17,7 +17,8 @@ class Looks;
 class OuterSize;
 
 /// A window built from a design: it paints the designed colour and picture behind its
-/// controls, runs click procedures, and offers itself to them through the by-name form.
+/// controls, runs click procedures, and offers itself to them through the by-name form. The
+/// desktop's quit and close keys (Ctrl+Q, Ctrl+W) close it as its close box does.
 class FormWindow : public QWidget {
 public:
     using Procedure = std::function<void(Form&)>;

@@ -11,6 +11,6 @@ namespace runtime {
 
 /// Links the controls that take the focus, Tab going from one to the next by tab index, and
 /// gives the focus to the first.
-void linkTabOrder(std::vector<std::pair<int, QWidget*>> byTabIndex);
+void orderTabsAndFocusFirst(std::vector<std::pair<int, QWidget*>> byTabIndex);
 
 }  // namespace runtime

@@ -41,10 +41,10 @@ int CaptionSelection::positionAt(const CaptionLayout& drawn, QPointF point) {
     return 0;
 }
 
-void copyText(const QString& text, bool toSelection) {
+void copyText(const QString& text, QClipboard::Mode mode) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (text.isEmpty() || (toSelection && !clipboard->supportsSelection())) return;
-    clipboard->setText(text, toSelection ? QClipboard::Selection : QClipboard::Clipboard);
+    if (text.isEmpty() || (mode == QClipboard::Selection && !clipboard->supportsSelection())) return;
+    clipboard->setText(text, mode);
 }
 
 void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std::function<void()>& copy,

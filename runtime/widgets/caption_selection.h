@@ -4,6 +4,7 @@
 
 #include "fitting.h"
 
+#include <QClipboard>
 #include <QPalette>
 #include <QPointF>
 #include <functional>
@@ -37,9 +38,9 @@ private:
     int cursor_ = 0;
 };
 
-/// Puts `text` on the clipboard, or on X11's selection (pasted with the middle button), if
-/// it is not empty.
-void copyText(const QString& text, bool toSelection = false);
+/// Puts `text`, if it is not empty, on the clipboard or on X11's selection (pasted with the
+/// middle button) where the platform has one.
+void copyText(const QString& text, QClipboard::Mode mode = QClipboard::Clipboard);
 
 /// Opens the copy menu of a selectable text at `globalPosition`, in the same words as a text
 /// box's menu, from Qt's own translations: Copy (disabled where `canCopy` is false) and Select All.

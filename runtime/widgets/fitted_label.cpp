@@ -71,6 +71,7 @@ void FittedLabel::setSelectable(bool selectable) {
     setFocusPolicy(selectable ? Qt::ClickFocus : Qt::NoFocus);
     if (selectable) setCursor(Qt::IBeamCursor);
     else unsetCursor();
+    select(0, 0);
 }
 
 QString FittedLabel::selectedText() const { return selection_.text(drawn(), text()); }
@@ -97,7 +98,7 @@ void FittedLabel::mouseMoveEvent(QMouseEvent* event) {
 void FittedLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (!selectable_ || event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
     // As elsewhere on X11, what is selected can be pasted with the middle button.
-    copyText(selectedText(), true);
+    copyText(selectedText(), QClipboard::Selection);
 }
 
 void FittedLabel::mouseDoubleClickEvent(QMouseEvent* event) {

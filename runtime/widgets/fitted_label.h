@@ -13,7 +13,7 @@ namespace runtime {
 
 /// A label that never shows its caption cut: it draws the caption as fitCaption lays it out
 /// in the label's box and font, with the whole caption in its tooltip wherever it is drawn
-/// otherwise than designed. The caption itself, as text() reads it and screen readers hear
+/// smaller, broken or as the mark. The caption itself, as text() reads it and screen readers hear
 /// it, is never changed.
 class FittedLabel : public QLabel {
     Q_OBJECT
@@ -36,8 +36,8 @@ public:
     QStringList shownLines() const;
     /// The font the lines are drawn in.
     QFont shownFont() const;
-    /// True when the caption is drawn as the design lays it out: its own size, its own breaks
-    /// (blanks at either end aside).
+    /// True when the caption is drawn at the font's own size with its own breaks (blanks at
+    /// either end aside).
     bool shownAsDesigned() const;
     /// True when the caption cannot be drawn whole and the box shows the mark instead.
     bool shownTooLong() const;

@@ -4,9 +4,9 @@
 
 namespace runtime {
 
-/// Has screen readers see each fitted label as static text named by the caption beside it
-/// where the design gives one (a result is named by what it is), else by its own caption, and
-/// read its caption itself, whatever the box shows, through the text interface. Done once.
+/// Has screen readers see each fitted label as static text named by its accessible name where
+/// it has one (the builder names a result by the caption beside it), else by its own caption,
+/// and read its caption itself, whatever the box shows, through the text interface. Done once.
 void installFittedLabelAccessibility();
 
 }  // namespace runtime

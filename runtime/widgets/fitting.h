@@ -14,7 +14,7 @@ namespace runtime {
 struct CaptionLayout {
     /// The lines, from the box's top-left corner; never null.
     std::unique_ptr<QTextLayout> lines;
-    /// True when the caption is drawn as designed: its own size and breaks (blanks at either end aside).
+    /// True when the caption is drawn at the font's own size with its own breaks (blanks at either end aside).
     bool asDesigned = true;
     /// True when the caption cannot be drawn whole and the box shows the mark instead.
     bool tooLong = false;
@@ -28,8 +28,8 @@ struct CaptionLayout {
 inline constexpr int kFloorPixelSize = 9;
 
 /// Lays out a caption so that it shows whole in a box of `box` logical pixels, drawn in `font`
-/// (whose pixel size is the designed one) at `pixelRatio` device pixels to a logical one. The
-/// first way that fits is taken: the design's own size and breaks; then, leaving out the blanks
+/// at `pixelRatio` device pixels to a logical one. The first way that fits is taken: the
+/// font's own size and the caption's own breaks; then, leaving out the blanks
 /// at either end (which draw nothing), its own size and smaller ones down to kFloorPixelSize on
 /// one line, so a figure stays whole on its line; then smaller ones broken between words; then
 /// broken anywhere; and where even that fails, a row of "#", the spreadsheet's sign for a figure

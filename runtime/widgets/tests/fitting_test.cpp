@@ -100,6 +100,24 @@ private slots:
             QVERIFY2(!runtime::testing::inkOnEdges(shot, inside, qRgb(255, 255, 255), !centred), "ink on the box's edges");
         }
     }
+
+    // Ink on a side column is judged in device pixels: eight 9s fill the box exactly and ink its
+    // first and last column at one device pixel a pixel, but clear the outermost device columns at two.
+    void edges_are_judged_in_device_pixels_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("asDesigned");
+        QTest::newRow("one_device_pixel_a_pixel_drawn_smaller") << 1.0 << 13 << false;
+        QTest::newRow("two_device_pixels_a_pixel_as_designed") << 2.0 << 14 << true;
+    }
+    void edges_are_judged_in_device_pixels() {
+        QFETCH(qreal, ratio);
+        QFETCH(int, pixels);
+        QFETCH(bool, asDesigned);
+        const runtime::CaptionLayout drawn = runtime::fitCaption(" 99999999", QSize(56, 29), kai(14), Qt::AlignHCenter | Qt::AlignTop, ratio);
+        QCOMPARE(QList<QVariant>({drawn.lineTexts(), drawn.font().pixelSize(), drawn.asDesigned}),
+                 QList<QVariant>({QStringList{"99999999"}, pixels, asDesigned}));
+    }
 };
 
 QTEST_MAIN(FittingTest)
