@@ -59,19 +59,26 @@ bool inkOnEdges(const QTextLayout& layout, const QSize& box, Qt::Alignment align
 }
 
 // Every line lies within the box, none is only the blanks left over from a break, and no
-// ink is cut away or touches the edges. Where each line keeps a pixel clear of the bottom
-// and of the sides it is not aligned to, no glyph can reach them and nothing needs to be
-// drawn to know; most captions are settled so, without drawing.
+// ink is cut away or touches the edges. Where each line's ink, as far as its end glyphs
+// reach beyond their advances, keeps a pixel clear of the bottom and of the sides it is not
+// aligned to, no glyph can reach them and nothing needs to be drawn to know; most captions
+// are settled so, without drawing.
 bool fits(const QTextLayout& layout, const QSize& box, Qt::Alignment alignment, qreal pixelRatio) {
     const qreal leftClear = alignment & Qt::AlignLeft ? 0 : 1;
     const qreal rightClear = alignment & Qt::AlignRight ? 0 : 1;
+    const QFontMetricsF metrics(layout.font());
     bool clearOfEdges = true;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const QRectF drawn = line.naturalTextRect();
+        const QString inked = layout.text().mid(line.textStart(), line.textLength()).trimmed();
         if (drawn.left() < -0.01 || drawn.right() > box.width() + 0.01 || drawn.bottom() > box.height() + 0.01) return false;
-        if (layout.lineCount() > 1 && layout.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty()) return false;
-        if (drawn.left() < leftClear || drawn.right() > box.width() - rightClear || drawn.bottom() > box.height() - 1) {
+        if (layout.lineCount() > 1 && inked.isEmpty()) return false;
+        // A glyph may be drawn beyond its advance: Liberation Serif's "j" reaches left of where it stands.
+        const qreal beyondLeft = inked.isEmpty() ? 0 : std::max(0.0, -metrics.leftBearing(inked.front()));
+        const qreal beyondRight = inked.isEmpty() ? 0 : std::max(0.0, -metrics.rightBearing(inked.back()));
+        if (drawn.left() - beyondLeft < leftClear || drawn.right() + beyondRight > box.width() - rightClear ||
+            drawn.bottom() > box.height() - 1) {
             clearOfEdges = false;
         }
     }
