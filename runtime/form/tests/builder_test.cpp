@@ -188,6 +188,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), asDesigned ? QString() : caption, kWindowSystemWaitMs);
     }
 
+    void caption_is_fitted_again_in_a_new_font_or_box() {
+        auto* label = control<FittedLabel>("OnPanel");  // "说明" at 14 px in 80 x 20 px
+        QFont larger = label->font();
+        larger.setPixelSize(16);
+        label->setFont(larger);
+        const int fontFollowed = label->shownFont().pixelSize();
+        label->resize(20, 20);  // two characters of 16 px are wider
+        QCOMPARE(QList<int>({fontFollowed, label->shownAsDesigned()}), QList<int>({16, false}));
+    }
+
     void quit_and_close_keys_close_the_window_as_its_close_box_does_data() {
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<bool>("underAMessageBox");
@@ -320,6 +330,8 @@ private slots:
         QApplication::sendEvent(result(), &drag);
         QVERIFY2(QTest::qWaitFor([&] { return painted.count > 0; }, kWindowSystemWaitMs), "the window on screen is not repainted with the selection");
         QTest::mouseRelease(result(), Qt::LeftButton, {}, QPoint(37, y));
+        QClipboard* clipboard = QGuiApplication::clipboard();  // on X11, the selection is pasted with the middle button
+        QCOMPARE(clipboard->text(QClipboard::Selection), clipboard->supportsSelection() ? QStringLiteral("2.") : QString());
         QCOMPARE(focused(), QStringLiteral("Result"));
         QCOMPARE(highlighted(), QStringLiteral("21 to 35"));
         // A right press keeps the selection for the menu it opens to copy.
