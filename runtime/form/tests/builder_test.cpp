@@ -115,8 +115,9 @@ class BuilderTest : public runtime::testing::WindowFixture {
             }
         }
         QVERIFY2(std::abs((line - inkTop) - (inkBottom - line)) <= 2 * r, qPrintable(QString("line %1, ink %2 to %3").arg(line).arg(inkTop).arg(inkBottom)));
-        QCOMPARE(QList<QRgb>({at(0, middle), at(shot.width() - 2 * r, middle), at(shot.width() / 2, shot.height() - 2 * r), at(r, middle)}),
-                 QList<QRgb>({dark, dark, dark, light}));
+        QCOMPARE(QList<QRgb>({at(0, middle), at(shot.width() - 2 * r, middle), at(shot.width() / 2, shot.height() - 2 * r), at(r, middle),
+                              at(shot.width() - 6 * r, line + r)}),
+                 QList<QRgb>({dark, dark, dark, light, light}));  // the light line just inside the dark one, on every side
     }
 
 private slots:
