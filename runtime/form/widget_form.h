@@ -33,7 +33,7 @@ private:
     void withdrawAnnouncement();
 
     QPointer<QWidget> window_;
-    QPointer<Announcement> announcement_;  // made when the window first has something to say
+    QPointer<Announcement> announcement_;
 };
 
 }  // namespace runtime
