@@ -25,9 +25,12 @@ private slots:
         QCOMPARE(window->childAt(20, 57), control("Frame1"));
         QCOMPARE(window->childAt(20, 55), control("Image1"));
         QVERIFY(control("Label10")->font().bold() && !control<QPushButton>("Command1")->isDefault() && !control<QPushButton>("Command2")->isDefault());
-        const QRect rightOfBanner(282, 0, 22, 56);  // the picture, from the window's top-left corner
-        QCOMPARE(window->grab().toImage().copy(rightOfBanner).convertToFormat(QImage::Format_RGB32),
-                 QImage(":/savings/background.gif").copy(rightOfBanner).convertToFormat(QImage::Format_RGB32));
+        // The picture from the window's top-left corner, right of the banner and through the corner
+        // picture's clear pixels.
+        for (const QRect& shown : {QRect(282, 0, 22, 56), QRect(0, 0, 4, 4)}) {
+            QCOMPARE(window->grab().toImage().copy(shown).convertToFormat(QImage::Format_RGB32),
+                     QImage(":/savings/background.gif").copy(shown).convertToFormat(QImage::Format_RGB32));
+        }
         // The pictures compiled in are the files' own, as Qt reads them.
         QCOMPARE(control<QLabel>("Image1")->pixmap().toImage(), QPixmap(":/savings/corner.gif").toImage());
         for (const int size : {16, 32}) QCOMPARE(window->windowIcon().pixmap(size).toImage(), QIcon(":/savings/savecalc.ico").pixmap(size).toImage());

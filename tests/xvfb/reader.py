@@ -158,8 +158,10 @@ def main():
         heard.clear()
         xdotool("mousemove", "--window", window[0], *clear, "click", 1, until=lambda: after <= told("delete"))
         check(f"{program}'s results that told them of clear", after, told("delete") & after)
-        running.terminate()
-        running.wait()
+        # The desktop's quit key ends one program and its close key the other, as the close box would.
+        key = "ctrl+q" if program == "savecalc" else "ctrl+w"
+        xdotool("key", key, until=lambda: running.poll() is not None, awaited=f"{program} did not end on {key}")
+        check(f"{program}'s status after {key}", 0, running.returncode)
     check("Orca still running", None, orca.poll())
     # Its log written line by line, Orca need not be asked to end (which, on a busy machine, it
     # could take minutes over): what it said has been read, and it is killed.
