@@ -17,7 +17,7 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent)
 
 // A face used alone is one font engine, shared with the labels drawn in it; the box looks in
 // other faces only from the first character its face lacks, and from then on. Saves 1.9 % of
-// loancalc's start-up instructions, without which it would take 1.03 x its stock rendition's.
+// loancalc's start-up instructions, which keeps it within 1.03 x the stock window's.
 void TextBox::drawFromOtherFacesWhatTheFaceLacks() {
     QFont face = font();
     if (!(face.styleStrategy() & QFont::NoFontMerging)) return;

@@ -9,7 +9,7 @@
 
 namespace runtime::testing {
 
-/// The C library locales every figure is checked under: a comma for the point (de_DE), a point
+/// The C library locales every figure is checked under: C, a comma for the point (de_DE), a point
 /// of two bytes (ps_AF's U+066B), Persian and Egyptian Arabic, whose money has that point, and Chinese.
 inline constexpr const char* kLocales[] = {"C", "de_DE.UTF-8", "ps_AF.UTF-8", "fa_IR.UTF-8", "ar_EG.UTF-8", "zh_CN.UTF-8"};
 
