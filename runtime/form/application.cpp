@@ -3,6 +3,7 @@
 #include "application.h"
 
 #include "form_window.h"
+#include "qstring_convert.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -25,8 +26,6 @@ void FontConfigurationLoader::finish() {
 }  // namespace detail
 
 namespace {
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Qt's messages while it starts its platform plugin. The plugins' own are held back: where no
 // plugin can start, Qt ends with a fatal message and an abort, and a plugin that was found but

@@ -7,6 +7,7 @@
 #include "frame_box.h"
 #include "looks.h"
 #include "outer_size.h"
+#include "qstring_convert.h"
 #include "tab_order.h"
 #include "text_box.h"
 
@@ -23,10 +24,6 @@ namespace runtime {
 namespace {
 
 using design::pixels;
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The image over a compiled picture's own pixels: nothing is decoded or copied, and Qt draws
 // a picture of indexed colours through its table as it goes.

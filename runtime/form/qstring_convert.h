@@ -14,6 +14,9 @@ inline double numberOf(const QString& text) {
                                             static_cast<std::size_t>(text.size())));
 }
 
+/// A UTF-8 text of the core's or of a design as a Qt text.
+inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 /// formatByPattern as a Qt text.
 inline QString formatted(double value, std::string_view pattern) {
     return QString::fromStdString(formatByPattern(value, pattern));
