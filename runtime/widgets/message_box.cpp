@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_box.h"
 
+#include <QDialogButtonBox>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -12,6 +14,12 @@ void showWarning(QWidget* owner, const QString& title, const QString& prompt) {
     QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    // Qt widens a box for its title by only 50 px, but the title bar also holds the window's icon
+    // and buttons: openbox cut "数据输入错误" to "数据…误" in a box 157 px wide. The box is made
+    // as wide as its title and ten lines.
+    const QMargins margins = box.layout()->contentsMargins();
+    box.findChild<QDialogButtonBox*>()->setMinimumWidth(box.fontMetrics().horizontalAdvance(title) + 10 * box.fontMetrics().height() -
+                                                        margins.left() - margins.right());
     box.exec();
 }
 

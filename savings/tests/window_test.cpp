@@ -74,6 +74,12 @@ private slots:
         QCOMPARE(focused(), QStringLiteral("Command2"));
     }
 
+    void warns_of_an_empty_deposit_in_a_box_wide_enough_for_its_title() {
+        click("Command1");
+        const QString title = QStringLiteral("数据输入错误"), prompt = QStringLiteral("本金应为正数！");
+        QCOMPARE(messages, QList<QStringList>({{title, prompt, "warning alert", title + " / " + prompt, "确定"}}));
+    }
+
     void shows_every_text_legible_as_designed_and_every_total_whole() {
         for (const char* deposit : {"1000", "1e10", "1e15", "1e300"}) {
             fill(fields, {deposit, "2.25", "12"});

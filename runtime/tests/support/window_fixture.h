@@ -30,7 +30,7 @@ protected:
 
     void open(const std::function<std::unique_ptr<FormWindow>()>& create) {
         messages.clear();
-        stuck_ = false;
+        stuck_ = narrow_ = false;
         modalWatch_.disconnect();
         QObject::connect(&modalWatch_, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -45,6 +45,8 @@ protected:
                               face->text(QAccessible::Name) + " / " + face->text(QAccessible::Value) + face->text(QAccessible::Description)};
             for (const QAbstractButton* button : box->buttons()) shown << button->text();
             messages.append(shown);
+            // openbox's icon, three buttons and their padding take 110 px of a title bar.
+            narrow_ = narrow_ || box->width() < box->fontMetrics().horizontalAdvance(box->windowTitle()) + 110;
             answered_ = box;
             QTest::keyClick(box, Qt::Key_Return);
         });
@@ -58,6 +60,7 @@ protected:
         modalWatch_.stop();
         window.reset();
         QVERIFY2(!stuck_, "a message box stayed open on Enter");
+        QVERIFY2(!narrow_, "a message box leaves its title bar too narrow for its title");
     }
 
     template <typename Widget = QWidget>
@@ -169,7 +172,7 @@ private:
 
     QTimer modalWatch_;
     QPointer<QMessageBox> answered_;
-    bool stuck_ = false;
+    bool stuck_ = false, narrow_ = false;
 };
 
 }  // namespace runtime::testing
