@@ -16,9 +16,10 @@ namespace runtime {
 class Looks;
 class OuterSize;
 
-/// A window built from a design: it paints the designed colour and picture behind its
-/// controls, runs click procedures, and offers itself to them through the by-name form. The
-/// desktop's quit and close keys (Ctrl+Q, Ctrl+W) close it as its close box does.
+/// A window built from a design: it shows the designed colour (through its palette, see
+/// looks.h) and paints the picture behind its controls, runs click procedures, and offers
+/// itself to them through the by-name form. The desktop's quit and close keys (Ctrl+Q, Ctrl+W)
+/// close it as its close box does.
 class FormWindow : public QWidget {
 public:
     using Procedure = std::function<void(Form&)>;
@@ -30,7 +31,7 @@ public:
     Form& form() { return form_; }
     /// Runs `procedure` whenever the named button is clicked.
     void onClick(QStringView button, Procedure procedure);
-    /// Sets the outer size, frame included, in twips (see OuterSize).
+    /// Sets the outer size, frame included, in twips (see outer_size.h).
     void setOuterSize(int widthTwips, int heightTwips);
 
 protected:
@@ -47,7 +48,9 @@ private:
 
 /// Builds the window and every control of a design: each control of its row's kind, in its
 /// container at its place, in its font and with its look (looks.h), earlier rows above later
-/// ones; results named for screen readers and made selectable; the tab order (tab_order.h).
+/// ones; results named for screen readers and made selectable; buttons that Space clicks but
+/// Enter and Esc never do, as none is the window's default or cancel button; the tab order
+/// (tab_order.h).
 std::unique_ptr<FormWindow> buildWindow(const design::Window& design);
 
 }  // namespace runtime

@@ -8,8 +8,9 @@ namespace runtime {
 
 /// A single-line text box that takes text of any length, read by screen readers as
 /// installTextBoxAccessibility describes.
-/// A box given a face alone keeps it alone while the face has every character of the text;
-/// once the user types one it lacks, that character is drawn from another face.
+/// A box given a font without fallback (QFont::NoFontMerging) draws in that face alone while
+/// it has every character of the text; once the text holds one it lacks, the box lets Qt draw
+/// that character, and every one after it, from another face.
 class TextBox : public QLineEdit {
     Q_OBJECT
 
