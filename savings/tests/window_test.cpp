@@ -22,6 +22,8 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Quendrel"));
         QCOMPARE(window->size(), QSize(304, 301));
         QCOMPARE(window->minimumSize(), window->maximumSize());
+        const Qt::WindowFlags titleButtons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+        QCOMPARE(window->windowFlags() & titleButtons, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);  // asked of the window manager
         QCOMPARE(window->childAt(20, 57), control("Frame1"));
         QCOMPARE(window->childAt(20, 55), control("Image1"));
         QVERIFY(control("Label10")->font().bold() && !control<QPushButton>("Command1")->isDefault() && !control<QPushButton>("Command2")->isDefault());
