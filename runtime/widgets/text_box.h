@@ -10,7 +10,7 @@ namespace runtime {
 /// installTextBoxAccessibility describes.
 /// A box given a font without fallback (QFont::NoFontMerging) draws in that face alone while
 /// it has every character of the text; once the text holds one it lacks, the box lets Qt draw
-/// that character, and every one after it, from another face.
+/// that one, and any other the face lacks, from another face, from then on.
 class TextBox : public QLineEdit {
     Q_OBJECT
 
