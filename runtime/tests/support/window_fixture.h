@@ -45,8 +45,9 @@ protected:
                               face->text(QAccessible::Name) + " / " + face->text(QAccessible::Value) + face->text(QAccessible::Description)};
             for (const QAbstractButton* button : box->buttons()) shown << button->text();
             messages.append(shown);
-            // openbox's icon, three buttons and their padding take 110 px of a title bar.
-            narrow_ = narrow_ || box->width() < box->fontMetrics().horizontalAdvance(box->windowTitle()) + 110;
+            // openbox's icon, three buttons and their padding take 110 px of a title bar. The width
+            // the box holds to, as an X server's earlier size of it may still be arriving.
+            narrow_ = narrow_ || box->minimumWidth() < box->fontMetrics().horizontalAdvance(box->windowTitle()) + 110;
             answered_ = box;
             QTest::keyClick(box, Qt::Key_Return);
         });
