@@ -342,9 +342,10 @@ private slots:
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
-        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(result()->width() - 2, y));  // at the end of what is selected
-        QCOMPARE(highlighted(), QString());
         window->form().setCaption(u"Result", " 7.25");  // a new figure is not selected
+        QCOMPARE(highlighted(), QString());
+        QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
+        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(result()->width() - 2, y));  // at the end of what is selected
         QCOMPARE(highlighted(), QString());
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
