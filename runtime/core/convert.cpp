@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <iterator>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -18,11 +21,26 @@ char16_t narrowed(char16_t c) {
 
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// Thousands are grouped by commas or by blanks: a space, the ideographic space, or the narrow
-// and no-break spaces that figures copied from documents and web pages carry.
+// Characters that only steer how a text is shown or broken: zero-width spaces and joiners,
+// direction marks, embeddings and isolates, the byte order mark, the soft hyphen. Figures
+// copied from web pages carry them unseen, so they count for nothing wherever they stand.
+bool isFormatCharacter(char16_t c) {
+    return c == u'\u00AD' || c == u'\u061C' || c == u'\u180E' || (c >= u'\u200B' && c <= u'\u200F') ||
+           (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2060' && c <= u'\u2064') ||
+           (c >= u'\u2066' && c <= u'\u206F') || c == u'\uFEFF' || (c >= u'\uFFF9' && c <= u'\uFFFB');
+}
+
+// Unicode's space separators, and the tab.
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') ||
+           c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
+}
+
+// Thousands are grouped by commas or by blanks: a space, the ideographic space, or the narrow,
+// figure and no-break spaces that figures copied from documents and web pages carry.
 bool isSeparator(char16_t c) {
     switch (c) {
-    case u',': case u' ': case u'\u3000': case u'\u00A0': case u'\u2005': case u'\u2009': case u'\u202F':
+    case u',': case u' ': case u'\u3000': case u'\u00A0': case u'\u2005': case u'\u2007': case u'\u2009': case u'\u202F':
         return true;
     default:
         return false;
@@ -36,6 +54,10 @@ public:
     char16_t at(std::size_t i) const { return i < text_.size() ? narrowed(text_[i]) : u'\0'; }
     char16_t raw(std::size_t i) const { return i < text_.size() ? text_[i] : u'\0'; }
     bool digitAt(std::size_t i) const { return isDigit(at(i)); }
+    std::size_t blanksFrom(std::size_t i) const {
+        while (i < text_.size() && isBlank(text_[i])) ++i;
+        return i;
+    }
 
     // A separator stands between groups only when exactly three digits follow it.
     bool separatorAt(std::size_t i) const {
@@ -46,32 +68,30 @@ private:
     std::u16string_view text_;
 };
 
-// Decimal digits with the position of the decimal point among them.
-struct DecimalText {
-    bool negative = false;
-    std::string digits;             // significant digits, no leading zeros
-    std::int64_t pointExponent = 0; // value = 0.digits × 10^pointExponent
+// An exact decimal: 0.digits × 10^pointExponent.
+struct Decimal {
+    std::string digits;              // significant digits, no leading or trailing zeros; empty for zero
+    std::int64_t pointExponent = 0;
 };
 
 constexpr std::int64_t kExponentCap = 1'000'000'000;  // far beyond any double, far from overflow
 
-std::optional<DecimalText> scanDecimal(std::u16string_view text) {
-    Scanner s(text);
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\u3000')) ++i;
-    if (i < text.size() && (text[i] == u'\u00A5' || text[i] == u'\uFFE5')) ++i;
+void dropTrailingZeros(Decimal& number) {
+    while (!number.digits.empty() && number.digits.back() == '0') number.digits.pop_back();
+    if (number.digits.empty()) number.pointExponent = 0;
+}
 
-    DecimalText result;
-    if (s.at(i) == u'+' || s.at(i) == u'-') {
-        result.negative = s.at(i) == u'-';
-        ++i;
-    }
-
+// Digits with grouping, a decimal point and an exponent, from `i`, which ends past them.
+std::optional<Decimal> scanNumber(const Scanner& s, std::size_t& i) {
+    Decimal result;
     bool sawDigit = false;
     std::int64_t wholeDigitsKept = 0;  // whole-part digits kept after leading zeros
     std::int64_t leadingFractionZeros = 0;
     std::size_t firstGroupLength = 0;
     bool grouped = false;
+    bool groupedByComma = false;
+    // After a leading 0 a comma groups nothing, so it can only be a decimal point.
+    const bool wholeBeginsWithZero = s.at(i) == u'0';
     for (;;) {
         if (s.digitAt(i)) {
             const char digit = static_cast<char>(s.at(i));
@@ -82,8 +102,10 @@ std::optional<DecimalText> scanDecimal(std::u16string_view text) {
             sawDigit = true;
             if (!grouped) ++firstGroupLength;
             ++i;
-        } else if (sawDigit && s.separatorAt(i) && (grouped || firstGroupLength <= 3)) {
+        } else if (sawDigit && s.separatorAt(i) && (grouped || firstGroupLength <= 3) &&
+                   !(wholeBeginsWithZero && s.at(i) == u',')) {
             grouped = true;
+            groupedByComma = groupedByComma || s.at(i) == u',';
             ++i;
         } else {
             break;
@@ -92,7 +114,10 @@ std::optional<DecimalText> scanDecimal(std::u16string_view text) {
 
     const bool asciiPoint = s.at(i) == u'.';
     const bool ideographicPoint = s.raw(i) == u'\u3002' && sawDigit && s.digitAt(i + 1);
-    if (asciiPoint || ideographicPoint) {
+    // A comma that cannot be grouping thousands: the decimal point of those who write one.
+    const bool decimalComma = s.at(i) == u',' && sawDigit && s.digitAt(i + 1) && !groupedByComma &&
+                              (wholeBeginsWithZero || !s.separatorAt(i));
+    if (asciiPoint || ideographicPoint || decimalComma) {
         const bool fractionFollows = s.digitAt(i + 1);
         if (sawDigit || fractionFollows) {
             ++i;
@@ -124,40 +149,207 @@ std::optional<DecimalText> scanDecimal(std::u16string_view text) {
                 ++j;
             }
             if (negativeExponent) exponent = -exponent;
+            i = j;
         }
     }
 
-    while (!result.digits.empty() && result.digits.back() == '0') result.digits.pop_back();
     result.pointExponent = (wholeDigitsKept > 0 ? wholeDigitsKept : -leadingFractionZeros) + exponent;
+    dropTrailingZeros(result);
     return result;
 }
 
-}  // namespace
+// What the words after a number make of it, in the field's own unit: value × 10^powerOfTen,
+// times twelve for years.
+struct Scale {
+    int powerOfTen = 0;
+    bool twelve = false;
 
-double textToNumber(std::u16string_view text) {
-    const std::optional<DecimalText> decimal = scanDecimal(text);
-    if (!decimal) return 0.0;
-    const double sign = decimal->negative ? -1.0 : 1.0;
-    if (decimal->digits.empty()) return sign * 0.0;
+    double value() const { return std::pow(10.0, powerOfTen) * (twelve ? 12 : 1); }
+};
+
+// The numerals and the field's unit words after a number, from `i`, which ends past them.
+std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
+    std::size_t j = s.blanksFrom(i);
+    Scale scale;
+    bool named = false;
+    for (bool seen[4] = {}; ; ++j) {
+        const std::u16string_view numerals = u"百千万亿";
+        const std::size_t which = numerals.find(s.raw(j));
+        if (which == std::u16string_view::npos || seen[which]) break;
+        seen[which] = true;
+        scale.powerOfTen += std::array{2, 3, 4, 8}[which];
+        named = true;
+    }
+    const auto word = [&](std::u16string_view name, int powerOfTen, bool twelve = false) {
+        for (std::size_t k = 0; k < name.size(); ++k) {
+            if (s.at(j + k) != name[k]) return false;
+        }
+        j += name.size();
+        scale.powerOfTen += powerOfTen;
+        scale.twelve = twelve;
+        named = true;
+        return true;
+    };
+    switch (unit) {
+    case Unit::Yuan:
+    case Unit::TenThousandYuan:
+        (void)(word(u"元", 0) || word(u"角", -1) || word(u"分", -2));
+        // A figure in this field's own unit bears no word; one with any is in yuan.
+        if (unit == Unit::TenThousandYuan && named) scale.powerOfTen -= 4;
+        break;
+    case Unit::Percent:
+        (void)(word(u"%", 0) || word(u"‰", -1));
+        break;
+    case Unit::Months:
+        (void)(word(u"年", 0, true) || word(u"个月", 0) || word(u"月", 0) || word(u"期", 0));
+        break;
+    case Unit::Count:
+        break;
+    }
+    if (!named) return std::nullopt;
+    i = j;
+    return scale;
+}
+
+Decimal scaled(Decimal number, Scale scale) {
+    if (number.digits.empty()) return number;
+    number.pointExponent += scale.powerOfTen;
+    if (scale.twelve) {
+        // The digits as a whole number times twelve, from the last digit up.
+        std::string product(number.digits.size() + 2, '0');
+        int carry = 0;
+        for (std::size_t k = number.digits.size(); k-- > 0;) {
+            const int digit = (number.digits[k] - '0') * 12 + carry;
+            product[k + 2] = static_cast<char>('0' + digit % 10);
+            carry = digit / 10;
+        }
+        product[1] = static_cast<char>('0' + carry % 10);
+        product[0] = static_cast<char>('0' + carry / 10);
+        const std::size_t first = product.find_first_not_of('0');
+        number.pointExponent += static_cast<std::int64_t>(product.size() - first - number.digits.size());
+        number.digits = product.substr(first);
+        dropTrailingZeros(number);
+    }
+    return number;
+}
+
+double toDouble(const Decimal& decimal) {
+    if (decimal.digits.empty()) return 0.0;
     // Any value with more than 310 whole digits overflows; any below 10^-330 underflows.
-    if (decimal->pointExponent > 310) return sign * std::numeric_limits<double>::infinity();
-    if (decimal->pointExponent < -330) return sign * 0.0;
+    if (decimal.pointExponent > 310) return std::numeric_limits<double>::infinity();
+    if (decimal.pointExponent < -330) return 0.0;
 
     std::string normalised;
-    normalised.reserve(decimal->digits.size() + 16);
+    normalised.reserve(decimal.digits.size() + 16);
     normalised += "0.";
-    normalised += decimal->digits;
+    normalised += decimal.digits;
     normalised += 'e';
     char exponent[24];
-    normalised.append(exponent, std::to_chars(std::begin(exponent), std::end(exponent), decimal->pointExponent).ptr);
+    normalised.append(exponent, std::to_chars(std::begin(exponent), std::end(exponent), decimal.pointExponent).ptr);
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        value = decimal->pointExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = decimal.pointExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return sign * value;
+    return value;
+}
+
+Decimal decimalOf(double value) {
+    Decimal decimal;
+    if (!std::isfinite(value)) return Decimal{"1", kExponentCap};
+    if (value == 0) return decimal;
+    char buffer[32];
+    const char* const begin = buffer;
+    const char* const end = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::scientific).ptr;
+    const char* const e = std::find(begin, end, 'e');
+    std::int64_t exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    decimal.digits.assign(begin, e);
+    if (decimal.digits.size() > 1) decimal.digits.erase(1, 1);  // the point
+    decimal.pointExponent = exponent + 1;
+    dropTrailingZeros(decimal);
+    return decimal;
+}
+
+// The exact sum, so that a figure written in two parts is rounded once. Parts too far apart
+// for that to matter are summed as doubles rather than written out digit by digit.
+Decimal sum(const Decimal& a, const Decimal& b) {
+    if (a.digits.empty()) return b;
+    if (b.digits.empty()) return a;
+    const auto lowest = [](const Decimal& d) { return d.pointExponent - static_cast<std::int64_t>(d.digits.size()); };
+    const std::int64_t top = std::max(a.pointExponent, b.pointExponent) + 1;  // room for a carry
+    const std::int64_t span = top - std::min(lowest(a), lowest(b));
+    if (span > static_cast<std::int64_t>(a.digits.size() + b.digits.size()) + 2000) return decimalOf(toDouble(a) + toDouble(b));
+
+    std::string total(static_cast<std::size_t>(span), '0');  // total[k] has place value 10^(top - 1 - k)
+    for (const Decimal* part : {&a, &b}) {
+        std::size_t at = static_cast<std::size_t>(top - part->pointExponent) + part->digits.size();
+        int carry = 0;
+        const auto put = [&](int digit) {
+            digit += total[--at] - '0' + carry;
+            total[at] = static_cast<char>('0' + digit % 10);
+            carry = digit / 10;
+        };
+        for (std::size_t k = part->digits.size(); k-- > 0;) put(part->digits[k] - '0');
+        while (carry != 0) put(0);
+    }
+    const std::size_t leadingZeros = total.find_first_not_of('0');
+    Decimal result{total.substr(leadingZeros), top - static_cast<std::int64_t>(leadingZeros)};
+    dropTrailingZeros(result);
+    return result;
+}
+
+// The figure a text begins with, in the field's unit: a number and the words that follow it,
+// and the smaller parts that may complete them ("1万2千", "1年6个月", "1年半").
+std::optional<Decimal> scanFigure(const Scanner& s, std::size_t& i, Unit unit) {
+    std::optional<Decimal> figure = scanNumber(s, i);
+    if (!figure) return std::nullopt;
+    std::optional<Scale> scale = scanWords(s, i, unit);
+    if (!scale) return figure;  // a bare number: whatever follows is not read
+    *figure = scaled(*figure, *scale);
+    for (;;) {
+        std::size_t next = s.blanksFrom(i);
+        if (s.raw(next) == u'半') return sum(*figure, scaled(Decimal{"5", 0}, *scale));
+        if (!s.digitAt(next)) return figure;
+        // Digits after a unit must be a smaller part below one of that unit; anything else
+        // ("1万2", "1年18个月", "1万2万") has no one reading, so the text reads as no number.
+        std::optional<Decimal> part = scanNumber(s, next);
+        const std::optional<Scale> partScale = part ? scanWords(s, next, unit) : std::nullopt;
+        if (!partScale || partScale->value() >= scale->value()) return Decimal{};
+        *part = scaled(*part, *partScale);
+        if (toDouble(*part) >= scale->value()) return Decimal{};
+        figure = sum(*figure, *part);
+        scale = partScale;
+        i = next;
+    }
+}
+
+// The text with the characters that only steer its display left out, where it has any.
+std::u16string_view withoutFormatCharacters(std::u16string_view text, std::u16string& storage) {
+    if (std::none_of(text.begin(), text.end(), isFormatCharacter)) return text;
+    storage.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(storage), [](char16_t c) { return !isFormatCharacter(c); });
+    return storage;
+}
+
+}  // namespace
+
+double textToNumber(std::u16string_view original, Unit unit) {
+    std::u16string storage;
+    const std::u16string_view text = withoutFormatCharacters(original, storage);
+    const Scanner s(text);
+    std::size_t i = s.blanksFrom(0);
+    if (s.raw(i) == u'\u00A5' || s.raw(i) == u'\uFFE5') i = s.blanksFrom(i + 1);
+    bool negative = false;
+    if (s.at(i) == u'+' || s.at(i) == u'-') {
+        negative = s.at(i) == u'-';
+        ++i;
+    }
+    const std::optional<Decimal> figure = scanFigure(s, i, unit);
+    if (!figure) return 0.0;
+    return (negative ? -1.0 : 1.0) * toDouble(*figure);
 }
 
 namespace {

@@ -8,16 +8,32 @@
 
 namespace runtime {
 
-/// The number a text begins with, or 0 when it begins with none.
-/// Leading blanks (space, tab, U+3000) and one currency sign (¥ or ￥) are skipped; then an
-/// optional sign, digits with at most one decimal point, and an optional exponent. Full-width
-/// digits, signs, point and e read as their ASCII forms, 。 between digits is a decimal point,
-/// and a comma (, or ，) or a blank (space, U+3000, or a no-break, narrow or quarter-em space)
-/// between groups of exactly three whole-part digits is skipped. The result is the
-/// correctly rounded double of that decimal text; beyond the double range it is ±infinity.
-/// Runs in time linear in the text's length and accepts any sequence of UTF-16 code units.
-/// Neither this nor the two below depends on the C library's locale.
-double textToNumber(std::u16string_view text);
+/// What a field's figures are counted in, and so which words after a number it understands.
+enum class Unit {
+    Count,            ///< a plain count: no unit words
+    Yuan,             ///< 元; 角 and 分 are its tenth and hundredth
+    TenThousandYuan,  ///< 万元: a figure followed by a numeral or 元 is in yuan ("200000元" is 20)
+    Percent,          ///< % or ％; ‰ is a tenth of a percent
+    Months,           ///< 个月, 月 or 期; 年 is twelve
+};
+
+/// The figure a text begins with, in `unit`, or 0 when it begins with none.
+/// Leading blanks (every Unicode space separator and the tab), then one currency sign (¥ or ￥)
+/// and blanks again are skipped; then an optional sign, digits with at most one decimal point,
+/// and an optional exponent. Full-width digits, signs, point and e read as their ASCII forms, 。
+/// between digits is a decimal point, and a comma (, or ，) or a blank (space, U+3000, or a
+/// no-break, narrow, figure or quarter-em space) between groups of exactly three whole-part digits is
+/// skipped. A comma that cannot group thousands (not followed by exactly three digits, or after
+/// a whole part beginning with 0) is the decimal point. Format characters (zero-width spaces
+/// and joiners, direction marks, the soft hyphen) are ignored wherever they stand.
+/// After the number, and blanks, the numerals 百, 千, 万 and 亿 multiply it (each once), and one
+/// of the unit's words converts it. Digits after these must form a smaller part below one of
+/// the unit before ("1万2千", "1年6个月"), or 半 add half of it ("1年半"); a text that goes on
+/// otherwise ("1万2") reads as 0. After a bare number, whatever follows is not read.
+/// The result is the correctly rounded double of that decimal figure; beyond the double range
+/// it is ±infinity. Runs in time linear in the text's length and accepts any sequence of
+/// UTF-16 code units. Neither this nor the two below depends on the C library's locale.
+double textToNumber(std::u16string_view text, Unit unit = Unit::Count);
 
 /// The value laid out by a pattern of `0` (digit always shown), `#` (digit shown when
 /// significant), `.` (the decimal point) and literal characters, which are copied.

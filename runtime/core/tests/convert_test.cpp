@@ -87,6 +87,70 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToNumber, testing::Combine(testing::ValuesIn(
     TextRow{"megabyte_of_zeros_then_exponent", u"0." + std::u16string(1 << 20, u'0') + u"1e1048577", 1})),
     kRowName);
 
+// A figure as people write it, read in the unit of the field it is typed into.
+struct UnitRow {
+    const char* name;
+    std::u16string text;
+    runtime::Unit unit;
+    double expected;
+};
+
+void PrintTo(const UnitRow& row, std::ostream* out) { *out << row.name; }
+
+std::string unitRowName(const testing::TestParamInfo<UnitRow>& info) { return info.param.name; }
+
+class InItsUnit : public testing::TestWithParam<UnitRow> {};
+
+TEST_P(InItsUnit, reads_the_figure_its_writer_meant) {
+    EXPECT_EQ(runtime::textToNumber(GetParam().text, GetParam().unit), GetParam().expected);
+}
+
+using enum runtime::Unit;
+INSTANTIATE_TEST_SUITE_P(Rows, InItsUnit, testing::Values(
+    UnitRow{"decimal_comma_after_zero", u"0,465", Percent, 0.465},
+    UnitRow{"decimal_comma_before_two_digits", u"2,25", Percent, 2.25},
+    UnitRow{"full_width_decimal_comma", u"2，25", Percent, 2.25},
+    UnitRow{"decimal_comma_before_four_digits", u"1,0000", Count, 1},
+    UnitRow{"decimal_comma_after_blank_groups", u"1 000,5", Count, 1000.5},
+    UnitRow{"comma_groups_thousands", u"1,000", Yuan, 1000},
+    UnitRow{"comma_groups_before_point", u"12,345.5", Count, 12345.5},
+    UnitRow{"comma_after_comma_groups_ends_number", u"1,000,5", Count, 1000},
+    UnitRow{"per_mille", u"4.65‰", Percent, 0.465},
+    UnitRow{"full_width_percent", u"0.465％", Percent, 0.465},
+    UnitRow{"ten_thousand", u"1万", Yuan, 10000},
+    UnitRow{"thousand_with_decimals", u"1.5千", Yuan, 1500},
+    UnitRow{"tenth_of_ten_thousand_yuan", u"0.1万元", Yuan, 1000},
+    UnitRow{"blank_before_numeral", u"3 万", Yuan, 30000},
+    UnitRow{"hundred_million_and_ten_thousands", u"1亿5000万", Yuan, 150000000},
+    UnitRow{"ten_thousands_and_thousands", u"1万2千", Yuan, 12000},
+    UnitRow{"yuan_and_jiao", u"1000元5角", Yuan, 1000.5},
+    UnitRow{"negative_in_two_parts", u"-1万2千", Yuan, -12000},
+    UnitRow{"bare_digits_after_numeral_are_no_figure", u"1万2", Yuan, 0},
+    UnitRow{"larger_second_part_is_no_figure", u"1万12千", Yuan, 0},
+    UnitRow{"ten_thousands_in_ten_thousand_yuan", u"20万", TenThousandYuan, 20},
+    UnitRow{"ten_thousand_yuan_written_out", u"20万元", TenThousandYuan, 20},
+    UnitRow{"yuan_in_ten_thousand_yuan", u"200000元", TenThousandYuan, 20},
+    UnitRow{"thousands_in_ten_thousand_yuan", u"5千元", TenThousandYuan, 0.5},
+    UnitRow{"hundred_million_in_ten_thousand_yuan", u"0.5亿", TenThousandYuan, 5000},
+    UnitRow{"years", u"5年", Months, 60},
+    UnitRow{"half_years", u"2.5年", Months, 30},
+    UnitRow{"years_rounded_once", u"1.1年", Months, 13.2},
+    UnitRow{"years_and_months", u"1年6个月", Months, 18},
+    UnitRow{"year_and_a_half", u"1年半", Months, 18},
+    UnitRow{"months_past_a_year_are_no_figure", u"1年18个月", Months, 0},
+    UnitRow{"months_named", u"12个月", Months, 12},
+    UnitRow{"installments", u"12期", Months, 12},
+    UnitRow{"numeral_words_are_no_number", u"五年", Months, 0},
+    UnitRow{"years_in_a_plain_count", u"5年", Count, 5},
+    UnitRow{"blank_after_yuan_sign", u"¥ 1000", Yuan, 1000},
+    UnitRow{"no_break_space_before", u"\u00A020", TenThousandYuan, 20},
+    UnitRow{"direction_mark_before", u"\u200E20", TenThousandYuan, 20},
+    UnitRow{"zero_width_space_inside", u"1\u200B000", Yuan, 1000},
+    UnitRow{"soft_hyphen_and_byte_order_mark_inside", u"\uFEFF1\u00AD2", Count, 12},
+    UnitRow{"blank_then_digit_ends_number", u"1 2", Yuan, 1},
+    UnitRow{"letters_after_digits", u"12abc", Count, 12}),
+    unitRowName);
+
 // The separator grammar digit by digit, for each separator: `_` in a row stands for it.
 struct GroupingRow {
     const char* name;
