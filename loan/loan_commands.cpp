@@ -15,10 +15,10 @@ const QString kDivisorMessage = QStringLiteral("偿还次数必须是正整数�
 }  // namespace
 
 void confirm(runtime::Form& form) {
-    const double amount = runtime::numberOf(form.text(u"Text1"));
-    const double term = runtime::numberOf(form.text(u"Text2"));
-    const double repayments = runtime::numberOf(form.text(u"Text3"));
-    const double ratePercent = runtime::numberOf(form.text(u"Text4"));
+    const double amount = runtime::numberOf(form.text(u"Text1"), runtime::Unit::TenThousandYuan);
+    const double term = runtime::numberOf(form.text(u"Text2"), runtime::Unit::Months);
+    const double repayments = runtime::numberOf(form.text(u"Text3"), runtime::Unit::Count);
+    const double ratePercent = runtime::numberOf(form.text(u"Text4"), runtime::Unit::Percent);
 
     switch (firstRejected(amount, term, repayments, ratePercent)) {
     case Rejection::Amount:

@@ -19,9 +19,9 @@ void reject(runtime::Form& form, const QString& prompt, QStringView field) {
 }  // namespace
 
 void calculate(runtime::Form& form) {
-    const double deposit = runtime::numberOf(form.text(u"Text1"));
-    const double rate = runtime::numberOf(form.text(u"Text2")) / 100;
-    const double count = runtime::numberOf(form.text(u"Text3"));
+    const double deposit = runtime::numberOf(form.text(u"Text1"), runtime::Unit::Yuan);
+    const double rate = runtime::numberOf(form.text(u"Text2"), runtime::Unit::Percent) / 100;
+    const double count = runtime::numberOf(form.text(u"Text3"), runtime::Unit::Months);
 
     switch (firstRejected(deposit, rate, count)) {
     case Rejection::Deposit:

@@ -48,8 +48,8 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         for (const char* locale : runtime::testing::kLocales) {
             const std::string tag = runtime::testing::localeTag(locale);
-            QTest::addRow("every_five_months_in_full_width_digits_under_%s", tag.c_str())
-                << QByteArray(locale) << QStringList{QStringLiteral("２０"), "60", "12", "0.465"} << QStringList{" 5", " 1.931692", "23.1803"};
+            QTest::addRow("every_five_months_written_as_people_write_them_under_%s", tag.c_str())
+                << QByteArray(locale) << QStringList{QStringLiteral("２０万元"), QStringLiteral("5年"), "12", QStringLiteral("4.65‰")} << QStringList{" 5", " 1.931692", "23.1803"};
             // One repayment after twelve months at 1 %: 0.1 × 1.01^12 = 0.1126825…
             QTest::addRow("a_tenth_repaid_at_once_under_%s", tag.c_str())
                 << QByteArray(locale) << QStringList{"0.1", "12", "1", "1"} << QStringList{" 12", " 0.112683", ".1127"};

@@ -8,10 +8,10 @@
 
 namespace runtime {
 
-/// textToNumber for a Qt text.
-inline double numberOf(const QString& text) {
+/// textToNumber for a Qt text: the figure it begins with, in the field's unit.
+inline double numberOf(const QString& text, Unit unit) {
     return textToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                            static_cast<std::size_t>(text.size())));
+                                            static_cast<std::size_t>(text.size())), unit);
 }
 
 /// A UTF-8 text of the core's or of a design as a Qt text.

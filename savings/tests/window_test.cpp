@@ -48,8 +48,8 @@ private slots:
         for (const char* locale : runtime::testing::kLocales) {
             const std::string tag = runtime::testing::localeTag(locale);
             QTest::addRow("year_under_%s", tag.c_str()) << QByteArray(locale) << QStringList{"1000", "2.25", "12"} << QStringLiteral("12146.25元");
-            QTest::addRow("year_grouped_by_a_blank_counted_in_chinese_under_%s", tag.c_str())
-                << QByteArray(locale) << QStringList{"1 000", "2.25", QStringLiteral("12个月")} << QStringLiteral("12146.25元");
+            QTest::addRow("year_written_as_people_write_it_under_%s", tag.c_str())
+                << QByteArray(locale) << QStringList{QStringLiteral("0.1万元"), "2,25", QStringLiteral("\u200E1年")} << QStringLiteral("12146.25元");
             // 0.5 + 0.5 × 0.03 ÷ 12 × 1 × 2 ÷ 2 = 0.50125
             QTest::addRow("month_below_a_yuan_under_%s", tag.c_str()) << QByteArray(locale) << QStringList{"0.5", "3", "1"} << QStringLiteral("0.5元");
         }
