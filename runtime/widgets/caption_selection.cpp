@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <algorithm>
 
 namespace runtime {
 
@@ -39,6 +40,12 @@ int CaptionSelection::positionAt(const CaptionLayout& drawn, QPointF point) {
         if (point.y() < line.y() + line.height() || i == layout.lineCount() - 1) return line.xToCursor(point.x());
     }
     return 0;
+}
+
+QStringView figureIn(QStringView caption) {
+    const auto inFigure = [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-'; };
+    const auto start = std::find_if(caption.begin(), caption.end(), inFigure);
+    return QStringView(start, std::find_if_not(start, caption.end(), inFigure));
 }
 
 void copyText(const QString& text, QClipboard::Mode mode) {

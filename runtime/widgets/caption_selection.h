@@ -38,6 +38,10 @@ private:
     int cursor_ = 0;
 };
 
+/// The figure in a result's caption: its sign, digits and point, without the blank kept for the
+/// sign or the unit after it; empty where the caption shows none.
+QStringView figureIn(QStringView caption);
+
 /// Puts `text`, if it is not empty, on the clipboard or on X11's selection (pasted with the
 /// middle button) where the platform has one.
 void copyText(const QString& text, QClipboard::Mode mode = QClipboard::Clipboard);

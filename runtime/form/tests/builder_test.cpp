@@ -342,14 +342,21 @@ private slots:
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
-        window->form().setCaption(u"Result", " 7.25");  // a new figure is not selected
+        window->form().setCaption(u"Result", " -7.25元");  // a new figure is not selected
         QCOMPARE(highlighted(), QString());
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(result()->width() - 2, y));  // at the end of what is selected
         QCOMPARE(highlighted(), QString());
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("7.25"));  // without the sign's blank
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("-7.25元"));  // without the sign's blank
+        // A double click selects the figure alone, a third click the whole caption again.
+        QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
+        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
+        const QString figure = QGuiApplication::clipboard()->text();
+        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(20, y));
+        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QStringList({figure, QGuiApplication::clipboard()->text()}), QStringList({"-7.25", "-7.25元"}));
         // The selection is let go when the focus moves on, and Tab goes round by tab index,
         // past the result.
         control("Field")->setFocus();
@@ -361,7 +368,7 @@ private slots:
         QCOMPARE(highlighted(), QStringLiteral("3 to 53"));  // seven marks of 7 px centred: 3.5 to 52.5
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
-        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(20, y));  // nothing selected: nothing copied
+        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(40, y));  // a click of its own: nothing selected, nothing copied
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
         QCOMPARE(menuOf(result()), QStringList({"复制(&C) (off)", "全选"}));
