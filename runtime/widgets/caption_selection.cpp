@@ -62,6 +62,7 @@ void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std
     };
     QMenu menu(owner);
     menu.addAction(item("&Copy", QKeySequence::Copy), owner, copy)->setEnabled(canCopy);
+    menu.addActions(owner->actions());
     menu.addSeparator();
     menu.addAction(item("Select All", QKeySequence::SelectAll), owner, selectAll);
     menu.exec(globalPosition);

@@ -27,8 +27,8 @@ public:
     void setCaption(const QString& caption);
 
     /// Lets the caption be selected with the mouse and copied with Ctrl+C or the context
-    /// menu. A double click selects the figure alone, a triple click the whole caption. The label
-    /// takes the focus when clicked, never from Tab.
+    /// menu, which offers the label's own actions too. A double click selects the figure alone,
+    /// a triple click the whole caption. The label takes the focus when clicked, never from Tab.
     void setSelectable(bool selectable);
     /// The selected characters, without blanks at either end; the whole caption where any of
     /// the mark is selected.
