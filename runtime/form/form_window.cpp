@@ -11,6 +11,7 @@
 #include "tab_order.h"
 #include "text_box.h"
 
+#include <QAction>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
@@ -67,6 +68,28 @@ QWidget* makeControl(const design::Control& row, QWidget* container) {
     }
     }
     return nullptr;
+}
+
+// Ctrl+Shift+C, wherever the focus is, and each result's menu copy every result shown: a line
+// each of the name screen readers hear it by, a tab and the figure alone, which a spreadsheet
+// pastes as two columns.
+void offerCopyOfResults(FormWindow& window, const std::vector<FittedLabel*>& results) {
+    const QKeySequence key(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    auto* copyAll = new QAction(QStringLiteral("复制全部结果\t") + key.toString(QKeySequence::NativeText), &window);
+    for (FittedLabel* result : results) result->addAction(copyAll);
+    QObject::connect(copyAll, &QAction::triggered, &window, [&window, results] {
+        QStringList lines;
+        for (const FittedLabel* result : results) {
+            const QString caption = result->text();
+            const QStringView figure = figureIn(caption);
+            if (!figure.isEmpty()) lines << result->accessibleName() + u'\t' + figure.toString();
+        }
+        if (lines.isEmpty()) return;
+        copyText(lines.join(u'\n'));
+        window.form().announce(QStringLiteral("已复制全部结果"));
+    });
+    auto* shortcut = new QShortcut(key, &window);
+    QObject::connect(shortcut, &QShortcut::activated, copyAll, &QAction::trigger);
 }
 
 bool takesFocus(design::Kind kind) { return kind == design::Kind::TextBox || kind == design::Kind::Button; }
@@ -140,13 +163,18 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         built.push_back(control);
     }
 
+    std::vector<FittedLabel*> results;
     for (const design::AccessibleName& entry : design.accessibleNames) {
         QWidget* control = containers.value(qs(entry.control));
         if (!control) continue;
         control->setAccessibleName(qs(entry.name));
         // A label named by the caption beside it holds a result, which the user may copy.
-        if (auto* result = qobject_cast<FittedLabel*>(control)) result->setSelectable(true);
+        if (auto* result = qobject_cast<FittedLabel*>(control)) {
+            result->setSelectable(true);
+            results.push_back(result);
+        }
     }
+    if (!results.empty()) offerCopyOfResults(*window, results);
 
     // An earlier row lies above a later one: raise from the last row to the first.
     for (auto it = built.rbegin(); it != built.rend(); ++it) (*it)->raise();

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <algorithm>
 
 namespace runtime {
 
@@ -41,6 +42,12 @@ int CaptionSelection::positionAt(const CaptionLayout& drawn, QPointF point) {
     return 0;
 }
 
+QStringView figureIn(QStringView caption) {
+    const auto inFigure = [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-'; };
+    const auto start = std::find_if(caption.begin(), caption.end(), inFigure);
+    return QStringView(start, std::find_if_not(start, caption.end(), inFigure));
+}
+
 void copyText(const QString& text, QClipboard::Mode mode) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (text.isEmpty() || (mode == QClipboard::Selection && !clipboard->supportsSelection())) return;
@@ -55,6 +62,7 @@ void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std
     };
     QMenu menu(owner);
     menu.addAction(item("&Copy", QKeySequence::Copy), owner, copy)->setEnabled(canCopy);
+    menu.addActions(owner->actions());
     menu.addSeparator();
     menu.addAction(item("Select All", QKeySequence::SelectAll), owner, selectAll);
     menu.exec(globalPosition);

@@ -38,12 +38,17 @@ private:
     int cursor_ = 0;
 };
 
+/// The figure in a result's caption: its sign, digits and point, without the blank kept for the
+/// sign or the unit after it; empty where the caption shows none.
+QStringView figureIn(QStringView caption);
+
 /// Puts `text`, if it is not empty, on the clipboard or on X11's selection (pasted with the
 /// middle button) where the platform has one.
 void copyText(const QString& text, QClipboard::Mode mode = QClipboard::Clipboard);
 
 /// Opens the copy menu of a selectable text at `globalPosition`, in the same words as a text
-/// box's menu, from Qt's own translations: Copy (disabled where `canCopy` is false) and Select All.
+/// box's menu, from Qt's own translations: Copy (disabled where `canCopy` is false), the owner's
+/// own actions, and Select All.
 void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std::function<void()>& copy,
                   const std::function<void()>& selectAll);
 

@@ -5,9 +5,11 @@
 #include "fitted_label_accessible.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QToolTip>
 
 namespace runtime {
@@ -86,6 +88,12 @@ void FittedLabel::copy() const { copyText(selectedText()); }
 
 void FittedLabel::mousePressEvent(QMouseEvent* event) {
     if (!selectable_ || event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
+    // A third click where the double click was, as quickly, selects the whole caption.
+    const quint64 interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const bool tripleClick = doubleClickedAt_ && event->timestamp() - *doubleClickedAt_ < interval &&
+                             (event->position() - doubleClickedWhere_).manhattanLength() < QApplication::startDragDistance();
+    doubleClickedAt_.reset();
+    if (tripleClick) return selectAll();
     const int at = CaptionSelection::positionAt(drawn(), event->position());
     select(at, at);
 }
@@ -103,7 +111,14 @@ void FittedLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 void FittedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!selectable_ || event->button() != Qt::LeftButton) return QLabel::mouseDoubleClickEvent(event);
-    selectAll();
+    doubleClickedAt_ = event->timestamp();
+    doubleClickedWhere_ = event->position();
+    // The figure alone, as a word is selected in a text; a caption that shows none, whole.
+    const QString shown = drawn().lines->text();
+    const QStringView figure = figureIn(shown);
+    if (figure.isEmpty()) return selectAll();
+    const int start = static_cast<int>(figure.data() - shown.data());
+    select(start, start + static_cast<int>(figure.size()));
 }
 
 void FittedLabel::keyPressEvent(QKeyEvent* event) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace runtime {
 
@@ -26,7 +27,8 @@ public:
     void setCaption(const QString& caption);
 
     /// Lets the caption be selected with the mouse and copied with Ctrl+C or the context
-    /// menu. The label takes the focus when clicked, never from Tab.
+    /// menu, which offers the label's own actions too. A double click selects the figure alone,
+    /// a triple click the whole caption. The label takes the focus when clicked, never from Tab.
     void setSelectable(bool selectable);
     /// The selected characters, without blanks at either end; the whole caption where any of
     /// the mark is selected.
@@ -63,6 +65,8 @@ private:
     mutable std::unique_ptr<Fit> fit_;
     bool selectable_ = false;
     CaptionSelection selection_;
+    std::optional<quint64> doubleClickedAt_;
+    QPointF doubleClickedWhere_;
 };
 
 }  // namespace runtime

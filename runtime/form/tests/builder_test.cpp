@@ -31,9 +31,10 @@ constexpr Control kControls[] = {
     {"Western", Kind::Label, "Form1", 0, 2700, 1400, 300, 8, "存期：12", kTimes12, transparent},
     {"WesternField", Kind::TextBox, "Form1", 1500, 2700, 1200, 300, 9, "", kTimes12, standard},
     {"Coloured", Kind::TextBox, "Form1", 0, 3000, 1200, 300, 10, "", kKai10, background(kCyan).withText(kBlue)},
+    {"Sum", Kind::Label, "Form1", 1500, 3000, 1200, 300, 11, "", kKai10, standard},
 };
 
-constexpr AccessibleName kNames[] = {{"Result", "结果"}};
+constexpr AccessibleName kNames[] = {{"Result", "结果"}, {"Sum", "合计"}};
 
 constexpr Window kDesign{
     .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 3300,
@@ -295,6 +296,25 @@ private slots:
         QCOMPARE(QList<qsizetype>({pasted, texts({"Field"})[0].size()}), QList<qsizetype>({40000, 80000}));
     }
 
+    // Every result shown, from Ctrl+Shift+C in a field or from a result's menu, as a spreadsheet's
+    // two columns: the name it is heard by and the figure alone, in the design's order.
+    void copies_every_result_shown_as_its_name_and_figure_alone() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText("kept");
+        const auto copied = [&](bool fromTheMenu) {
+            if (fromTheMenu) menuOf(control("Sum"), 1);
+            else QTest::keyClick(control("Field"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            return clipboard->text() + " | " + announced();
+        };
+        type("Field", "5");
+        const QString none = copied(false);
+        window->form().setCaption(u"Sum", "12146.25元");
+        const QString one = copied(false);
+        window->form().setCaption(u"Result", " -.5465");
+        QCOMPARE(QStringList({none, one, copied(true), texts({"Field"})[0]}),
+                 QStringList({"kept | ", "合计\t12146.25 | 已复制全部结果", "结果\t-.5465\n合计\t12146.25 | 已复制全部结果", "5"}));
+    }
+
     void result_is_selected_with_the_mouse_and_copied_but_never_tabbed_to() {
         runtime::installQtTranslation(*qApp);
         window->form().setCaption(u"Result", "12.5");  // drawn from x = 14, 7 px a digit
@@ -337,19 +357,26 @@ private slots:
         QCOMPARE(highlighted(), QStringLiteral("21 to 35"));
         // A right press keeps the selection for the menu it opens to copy.
         QTest::mouseClick(result(), Qt::RightButton, {}, QPoint(5, y));
-        QCOMPARE(menuOf(result(), 0), QStringList({"复制(&C)", "全选"}));
+        QCOMPARE(menuOf(result(), 0), QStringList({"复制(&C)", "复制全部结果", "全选"}));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2."));
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
-        window->form().setCaption(u"Result", " 7.25");  // a new figure is not selected
+        window->form().setCaption(u"Result", " -7.25元");  // a new figure is not selected
         QCOMPARE(highlighted(), QString());
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(result()->width() - 2, y));  // at the end of what is selected
         QCOMPARE(highlighted(), QString());
         QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("7.25"));  // without the sign's blank
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("-7.25元"));  // without the sign's blank
+        // A double click selects the figure alone, a third click the whole caption again.
+        QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
+        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
+        const QString figure = QGuiApplication::clipboard()->text();
+        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(20, y));
+        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QStringList({figure, QGuiApplication::clipboard()->text()}), QStringList({"-7.25", "-7.25元"}));
         // The selection is let go when the focus moves on, and Tab goes round by tab index,
         // past the result.
         control("Field")->setFocus();
@@ -361,10 +388,10 @@ private slots:
         QCOMPARE(highlighted(), QStringLiteral("3 to 53"));  // seven marks of 7 px centred: 3.5 to 52.5
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
-        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(20, y));  // nothing selected: nothing copied
+        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(40, y));  // a click of its own: nothing selected, nothing copied
         QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
-        QCOMPARE(menuOf(result()), QStringList({"复制(&C) (off)", "全选"}));
+        QCOMPARE(menuOf(result()), QStringList({"复制(&C) (off)", "复制全部结果", "全选"}));
         // A caption that is not a result cannot be selected, and offers nothing to copy.
         QTest::mouseDClick(control("OnPanel"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(control<FittedLabel>("OnPanel")->selectedText(), QString());
