@@ -36,6 +36,30 @@ constexpr std::array<double, 256> kLinear = [] {
 
 double linear(std::uint8_t channel) { return kLinear[channel]; }
 
+// `step` 255ths of the way from `from` to black (0) or white (255).
+Rgb towards(Rgb from, int end, int step) {
+    const auto mix = [&](std::uint8_t c) { return static_cast<std::uint8_t>(c + (end - c) * step / 255); };
+    return Rgb{mix(from.red), mix(from.green), mix(from.blue)};
+}
+
+// The fewest steps towards `end` to reach `minimum` on that side of the background, or 256.
+// Luminance moves one way along the path, so the steps that reach it are all those past the first.
+int fewestSteps(Rgb from, int end, Rgb background, double minimum) {
+    const double behind = relativeLuminance(background);
+    const auto reaches = [&](int step) {
+        const Rgb colour = towards(from, end, step);
+        return contrastRatio(colour, background) >= minimum && (relativeLuminance(colour) > behind) == (end == 255);
+    };
+    if (!reaches(255)) return 256;
+    int low = 0, high = 255;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (reaches(middle)) high = middle;
+        else low = middle + 1;
+    }
+    return low;
+}
+
 }  // namespace
 
 double relativeLuminance(Rgb colour) {
@@ -53,6 +77,13 @@ Rgb legibleText(Rgb preferred, Rgb background, double minimum) {
     constexpr Rgb black{0, 0, 0};
     constexpr Rgb white{255, 255, 255};
     return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+Rgb distinctEdge(Rgb preferred, Rgb background, double minimum) {
+    if (contrastRatio(preferred, background) >= minimum) return preferred;
+    const int darker = fewestSteps(preferred, 0, background, minimum), lighter = fewestSteps(preferred, 255, background, minimum);
+    if (std::min(darker, lighter) > 255) return legibleText(preferred, background, minimum);
+    return darker <= lighter ? towards(preferred, 0, darker) : towards(preferred, 255, lighter);
 }
 
 }  // namespace runtime

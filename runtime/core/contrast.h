@@ -27,4 +27,12 @@ constexpr double kLegibleContrast = 4.5;
 /// white, whichever contrasts more, which for any background reaches at least 4.58 : 1.
 Rgb legibleText(Rgb preferred, Rgb background, double minimum = kLegibleContrast);
 
+/// The least contrast at which a control's edge counts as seen (WCAG 2.1, non-text contrast).
+constexpr double kDistinctEdgeContrast = 3.0;
+
+/// `preferred` where it reaches `minimum` contrast against `background`; otherwise the colour
+/// nearest it on its way to black or to white that does, whichever is nearer. Any `minimum` up
+/// to 4.5 is reached; above that, legibleText's black or white.
+Rgb distinctEdge(Rgb preferred, Rgb background, double minimum = kDistinctEdgeContrast);
+
 }  // namespace runtime

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_window.h"
 
+#include "accessible_factory.h"
 #include "fitted_label.h"
 #include "fonts.h"
 #include "frame_box.h"
@@ -94,9 +95,20 @@ void offerCopyOfResults(FormWindow& window, const std::vector<FittedLabel*>& res
 
 bool takesFocus(design::Kind kind) { return kind == design::Kind::TextBox || kind == design::Kind::Button; }
 
+// What lies around a control: the nearest lower row of its container that fills a box holding
+// it (a frame or an opaque label), or else the container itself.
+QWidget* panelBeneath(std::span<const design::Control> rows, const std::vector<QWidget*>& built, std::size_t i) {
+    for (std::size_t j = i + 1; j < built.size(); ++j) {
+        const bool fills = rows[j].kind == design::Kind::Frame || (rows[j].kind == design::Kind::Label && rows[j].look.opaque);
+        if (rows[j].container == rows[i].container && fills && built[j]->geometry().contains(built[i]->geometry())) return built[j];
+    }
+    return built[i]->parentWidget();
+}
+
 }  // namespace
 
 FormWindow::FormWindow(const design::Window& design) : looks_(nullptr), form_(this) {
+    installScreenPixelExtents();  // the window's and its controls' places, as screen readers see them
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
     if (!design.icon.empty()) {
@@ -158,9 +170,14 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         control->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
         if (row.font) control->setFont(fontFor(*row.font));
         if (!takesFocus(row.kind)) control->setFocusPolicy(Qt::NoFocus);
-        window->looks_->add(control, container, row.kind, row.look);
+        if (row.kind != design::Kind::TextBox) window->looks_->add(control, container, row.kind, row.look);
         containers.insert(control->objectName(), control);
         built.push_back(control);
+    }
+    // Text boxes are coloured last, once the panel around each, which may be a later row, is.
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        const design::Control& row = design.controls[i];
+        if (row.kind == design::Kind::TextBox) window->looks_->add(built[i], panelBeneath(design.controls, built, i), row.kind, row.look);
     }
 
     std::vector<FittedLabel*> results;

@@ -3,6 +3,7 @@
 #include "looks.h"
 
 #include "contrast.h"
+#include "text_box.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -11,12 +12,18 @@
 namespace runtime {
 namespace {
 
+Rgb rgb(const QColor& c) {
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())};
+}
+
 QColor legible(const QColor& preferred, const QColor& background) {
-    const auto rgb = [](const QColor& c) {
-        return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())};
-    };
     const Rgb chosen = legibleText(rgb(preferred), rgb(background));
     return chosen == rgb(preferred) ? preferred : QColor(chosen.red, chosen.green, chosen.blue);
+}
+
+QColor distinct(const QColor& preferred, const QColor& background) {
+    const Rgb chosen = distinctEdge(rgb(preferred), rgb(background));
+    return QColor(chosen.red, chosen.green, chosen.blue);
 }
 
 }  // namespace
@@ -63,6 +70,12 @@ void Looks::apply(const Styled& styled) const {
         const QPalette::ColorRole fore = box ? QPalette::Text : QPalette::ButtonText;
         if (look.background) palette.setColor(back, colourOf(*look.background));
         palette.setColor(fore, look.text ? colourOf(*look.text) : legible(platform.color(fore), palette.color(back)));
+        // The edges Fusion draws, its panel darkened and its highlight for the focus, made distinct
+        // from the panel actually around the box.
+        if (auto* textBox = qobject_cast<TextBox*>(widget); textBox && styled.container) {
+            const QColor panel = styled.container->palette().color(QPalette::Window);
+            textBox->setEdges(distinct(panel.darker(140), panel), distinct(platform.color(QPalette::Highlight).darker(125), panel));
+        }
         break;
     }
     case design::Kind::Image:

@@ -27,7 +27,8 @@ public:
     Looks(QWidget* window, QColor background);
 
     /// Gives `control`, inside `container`, the look its design row gives it, now and on every
-    /// change of theme.
+    /// change of theme. A text box's `container` is the panel around it, which its edge is set
+    /// off from at 3 : 1, whatever the theme.
     void add(QWidget* control, QWidget* container, design::Kind kind, const design::Look& look);
 
 protected:

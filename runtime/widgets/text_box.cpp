@@ -4,6 +4,7 @@
 
 #include "text_box_accessible.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <limits>
 
@@ -26,6 +27,24 @@ void TextBox::drawFromOtherFacesWhatTheFaceLacks() {
     if (std::all_of(characters.begin(), characters.end(), [&](uint c) { return metrics.inFontUcs4(c); })) return;
     face.setStyleStrategy(QFont::StyleStrategy(face.styleStrategy() & ~QFont::NoFontMerging));
     setFont(face);
+}
+
+void TextBox::setEdges(const QColor& edge, const QColor& focusedEdge) {
+    edge_ = edge;
+    focusedEdge_ = focusedEdge;
+    update();
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    const QColor& edge = hasFocus() ? focusedEdge_ : edge_;
+    if (!edge.isValid()) return;
+    // Along the line Fusion draws its own edge on, rounded as it is, so only the colour changes.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0.5, 0.5);
+    painter.setPen(edge);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0, 0, -1, -1), 2, 2);
 }
 
 QRect TextBox::characterBox(int offset) const {

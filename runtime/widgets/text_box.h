@@ -20,8 +20,17 @@ public:
     /// Where the character at `offset` is drawn, in the box's coordinates; empty past the end.
     QRect characterBox(int offset) const;
 
+    /// Draws the box's outermost line in `edge`, or in `focusedEdge` while it has the focus, over
+    /// the style's own; invalid colours leave the style's.
+    void setEdges(const QColor& edge, const QColor& focusedEdge);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void drawFromOtherFacesWhatTheFaceLacks();
+
+    QColor edge_, focusedEdge_;
 };
 
 }  // namespace runtime

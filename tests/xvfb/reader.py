@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Quendrel calculators team
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Both calculators heard from outside, on the buses of `session.sh --accessibility`: through AT-SPI
+# Both calculators heard from outside, on the buses of `session.sh --accessibility`: AT-SPI places
+# the window and its controls where X11 has them, at whatever QT_SCALE_FACTOR says; through AT-SPI
 # every result tells screen readers of its new text on calculate and on clear, and Orca, logging
 # what it would say, says each figure as typed going back through the fields, then the results,
 # then the next Tab. Each step waits for what it leads to. With --locale, the programs (not
@@ -12,15 +13,19 @@ import os, re, subprocess, sys, tempfile, time
 import pyatspi
 from gi.repository import GLib
 
-# Title; fields to click and fill, then the calculate and clear buttons, in client pixels;
-# the results' accessible names; the notification the calculation shows.
+# Title; fields by name to click in the middle of and fill, then the calculate and clear
+# buttons, each with its box in client pixels at 100 % (from the design's twips, 15 to a
+# pixel); the results' accessible names; the notification the calculation shows.
 RUNS = [
-    ("Quendrel", [(184, 88, "1000"), (184, 128, "2.25"), (184, 168, "12")], (160, 260), (232, 260),
+    ("Quendrel", [("每月存款额", (128, 72, 113, 33), "1000"), ("银行年利率", (128, 112, 113, 33), "2.25"),
+                  ("存入期数", (128, 152, 113, 33), "12")], ("计算", (136, 248, 49, 25)), ("清空", (208, 248, 49, 25)),
      {"本利和"}, "本利和：12146.25元"),
-    ("Maribosk", [(190, 50, "20"), (190, 90, "60"), (190, 125, "12"), (190, 163, "0.465")], (297, 227), (351, 227),
-     {"每隔几个月偿还一次", "每次偿还金额", "偿还总额"},
+    ("Maribosk", [("贷款金额(万元)", (148, 38, 83, 25), "20"), ("贷款期(单位：月)", (148, 78, 83, 23), "60"),
+                  ("偿还次数", (148, 114, 83, 22), "12"), ("月利率(%)", (148, 152, 83, 23), "0.465")],
+     ("确认", (270, 216, 55, 23)), ("清除", (324, 216, 55, 23)), {"每隔几个月偿还一次", "每次偿还金额", "偿还总额"},
      "每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"),
 ]
+SCALE = float(os.environ.get("QT_SCALE_FACTOR", "1"))
 
 
 def check(what, expected, actual):
@@ -76,6 +81,32 @@ def registered(event):
     events = subprocess.run(["dbus-send", f"--bus={address}", "--print-reply", "--dest=org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
                              "org.a11y.atspi.Registry.GetRegisteredEvents"], capture_output=True, text=True).stdout
     return f'"{event}"' in events
+
+
+def middle(box):
+    """Where to click a box, in X pixels from the window's corner."""
+    x, y, width, height = box
+    return round((x + width / 2) * SCALE), round((y + height / 2) * SCALE)
+
+
+def misplaced(title, window, boxes):
+    """What AT-SPI places otherwise than X11 by more than 2 px: the window, a named box, or any
+    control outside the window."""
+    x11 = re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout)
+    left, top, width, height = map(int, x11)
+    frame = next((w for app in pyatspi.Registry.getDesktop(0) if app for w in app if w and w.name == title), None)
+    if frame is None:
+        return ["no window"]
+    wrong, named = [], {name: (left + x * SCALE, top + y * SCALE, w * SCALE, h * SCALE) for name, (x, y, w, h) in boxes}
+    for accessible in [frame, *pyatspi.utils.findAllDescendants(frame, lambda a: True)]:
+        e = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        shown, role = (e.x, e.y, e.width, e.height), accessible.getRoleName()
+        expected = (left, top, width, height) if accessible == frame else named.get(accessible.name) if role in ("text", "push button") else None
+        if expected and max(abs(a - b) for a, b in zip(shown, expected)) > 2 or e.width and not (
+                left - 2 <= e.x and e.x + e.width <= left + width + 2 and top - 2 <= e.y and e.y + e.height <= top + height + 2):
+            wrong.append(f"{role} {accessible.name} at {shown}, X11 {expected or (left, top, width, height)}")
+        named.pop(accessible.name, None) if expected else None
+    return wrong + [f"no {name}" for name in named]
 
 
 class Speech:
@@ -135,8 +166,11 @@ def main():
                                    env=dict(os.environ, **locale, ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"))
         window = shown_window(title) or sys.exit(f"FAIL: no window titled {title}")
         settle(lambda: title in speech.since(mark)) or sys.exit(f"FAIL: Orca did not say the window {title} was active")
-        for x, y, text in inputs:
-            xdotool("mousemove", "--window", window[0], x, y, "click", 1)
+        boxes = [field[:2] for field in inputs] + [calculate, clear]
+        settle(lambda: not misplaced(title, window[0], boxes))
+        check(f"{program}'s controls AT-SPI places otherwise than X11 at {SCALE:g} x", [], misplaced(title, window[0], boxes))
+        for _, box, text in inputs:
+            xdotool("mousemove", "--window", window[0], *middle(box), "click", 1)
             # Each key is echoed by Orca once it has handled it, and reaches the program only
             # after that, so both are awaited: a click taken before it would overtake the key.
             for character in text:
@@ -153,14 +187,14 @@ def main():
                     awaited=f"Orca did not say {text} selected in {title}")
         heard.clear()
         mark = len(speech())
-        xdotool("mousemove", "--window", window[0], *calculate, "click", 1,
+        xdotool("mousemove", "--window", window[0], *middle(calculate[1]), "click", 1,
                 until=lambda: after <= told("insert") and f"notification {said}".rstrip(".") in speech.since(mark),
                 awaited=f"the results of {title} not told to screen readers, or Orca did not say {said!r}")
         check(f"{program}'s results that told screen readers of their new text", after, told("insert") & after)
         mark = len(speech())
         xdotool("key", "Tab", until=lambda: "tab" in speech.since(mark)[:-1], awaited=f"Orca did not say where Tab went after the results in {title}")
         heard.clear()
-        xdotool("mousemove", "--window", window[0], *clear, "click", 1, until=lambda: after <= told("delete"))
+        xdotool("mousemove", "--window", window[0], *middle(clear[1]), "click", 1, until=lambda: after <= told("delete"))
         check(f"{program}'s results that told them of clear", after, told("delete") & after)
         # The desktop's quit key ends one program and its close key the other, as the close box would.
         key = "ctrl+q" if program == "savecalc" else "ctrl+w"

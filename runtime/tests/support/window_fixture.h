@@ -114,16 +114,28 @@ protected:
     }
 
     /// What the window shows wrongly under the desktop's theme and scale, from its pixels: text of
-    /// contrast below 4.5, a designed colour not shown, a caption drawn otherwise than designed, or a
-    /// result not drawn whole (every character but blanks, or else the mark; no ink on its edges).
+    /// contrast below 4.5, a text box's edge below 3 against the panel around it, unlike the edge of
+    /// another box on such a panel or, focused, like an unfocused one's, a designed colour not shown, a
+    /// caption drawn otherwise than designed, or a result not drawn whole (every character but
+    /// blanks, or else the mark; no ink on its edges).
     QStringList shownWrongly(const design::Window& design) const {
         const QImage shot = window->grab().toImage();
         const QTransform toDevice = QTransform::fromScale(shot.devicePixelRatio(), shot.devicePixelRatio());
         QStringList wrong;
+        QHash<QRgb, QRgb> edgeOnPanel;  // of the unfocused boxes
+        QRgb focusedEdge = 0;
         for (const design::Control& row : design.controls) {
             const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
             const QWidget* widget = control(name);
             const QRegion shown = toDevice.map(uncovered(widget, row.kind));
+            const QRect box = toDevice.mapRect(QRect(widget->mapTo(window.get(), QPoint()), widget->size()));
+            if (row.kind == design::Kind::TextBox) {
+                const QRgb edge = commonest(shot, QRegion(box) - box.adjusted(1, 1, -1, -1)), panel = commonest(shot, QRegion(box.adjusted(-1, -1, 1, 1)) - box);
+                if (contrastRatio(rgbOf(edge), rgbOf(panel)) < 3) wrong << name + " edged " + QColor(edge).name() + " on " + QColor(panel).name();
+                if (widget->hasFocus()) focusedEdge = edge;
+                else if (edgeOnPanel.value(panel, edge) != edge) wrong << name + " edged unlike the other boxes";
+                else edgeOnPanel.insert(panel, edge);
+            }
             const auto* label = qobject_cast<const FittedLabel*>(widget);
             const bool result = std::any_of(design.accessibleNames.begin(), design.accessibleNames.end(),
                                             [&](const auto& entry) { return entry.control == row.name; }) && label;
@@ -140,9 +152,9 @@ protected:
                                       : QString(drawn).remove(' ') != QString(label->text()).remove(' ')) {
                 wrong << name + " draws " + drawn + " for " + label->text();
             }
-            const QRect box = toDevice.mapRect(QRect(widget->mapTo(window.get(), QPoint()), widget->size()));
             if (inkOnEdges(shot, box, commonest(shot, shown), label->alignment() & Qt::AlignLeft)) wrong << name + " inks its edge";
         }
+        if (focusedEdge && edgeOnPanel.values().contains(focusedEdge)) wrong << "the focused box edged like the others";
         return wrong;
     }
 
