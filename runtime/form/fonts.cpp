@@ -31,7 +31,6 @@ constexpr int kChineseCharset = 134;
 // with no second face named, Qt asks fontconfig for look-alikes only if a character is
 // missing from it, not for every face and size. A face the machine lacks is left out rather
 // than named: asking for it makes fontconfig search for look-alikes every time.
-// Saves 12 % of savecalc's start-up instructions and 7 % of loancalc's.
 QStringList familiesFor(const design::Font& font) {
     const QString designed = qs(font.face);
     const QStringList installed = QFontDatabase::families();
@@ -54,7 +53,8 @@ QFont fontFor(const design::Font& font) {
     result.setPixelSize(static_cast<int>(font.points * 96.0 / 72.0 + 0.5));
     result.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
     const bool chinese = font.charset == kChineseCharset;
-    // A Chinese face alone: one engine for its Chinese and Latin alike. Saves 6 % of loancalc's start-up instructions.
+    // A Chinese face alone: one font engine for its Chinese and Latin alike, where merging
+    // would load a second one at start-up.
     result.setStyleStrategy(chinese ? QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging) : QFont::PreferAntialias);
     return result;
 }

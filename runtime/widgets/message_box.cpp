@@ -14,9 +14,8 @@ void showWarning(QWidget* owner, const QString& title, const QString& prompt) {
     QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    // Qt widens a box for its title by only 50 px, but the title bar also holds the window's icon
-    // and buttons: openbox cut "数据输入错误" to "数据…误" in a box 157 px wide. The box is made
-    // as wide as its title and ten line heights, which grow with the font.
+    // Qt widens a box for its title by a fixed margin, while the title bar also holds the
+    // window's icon and buttons; room for ten line heights more grows with the font.
     if (auto* buttons = box.findChild<QDialogButtonBox*>()) {
         const QMargins margins = box.layout()->contentsMargins();
         buttons->setMinimumWidth(box.fontMetrics().horizontalAdvance(title) + 10 * box.fontMetrics().height() - margins.left() -
