@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -76,14 +77,37 @@ int reportUnknown(const Program& program, std::string_view option) {
 
 }  // namespace
 
+namespace {
+
+std::string_view setVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool namesLanguage(std::string_view locale, std::string_view language) {
+    return locale.starts_with(language) && (locale.size() == 2 || locale.find_first_of("_.@") == 2);
+}
+
+}  // namespace
+
 bool chineseMessages() {
+    std::string_view locale;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (!value || !*value) continue;
-        const std::string_view locale(value);
-        return locale.starts_with("zh") && (locale.size() == 2 || locale.find_first_of("_.@") == 2);
+        locale = setVariable(variable);
+        if (!locale.empty()) break;
     }
-    return false;
+    // As gettext does: LANGUAGE, a list of languages by preference, counts unless the
+    // locale is C, and the first language the program speaks in it wins.
+    if (!locale.empty() && locale != "C" && locale != "POSIX") {
+        std::string_view languages = setVariable("LANGUAGE");
+        while (!languages.empty()) {
+            const std::string_view language = languages.substr(0, languages.find(':'));
+            if (namesLanguage(language, "zh")) return true;
+            if (namesLanguage(language, "en")) return false;
+            languages.remove_prefix(std::min(languages.size(), language.size() + 1));
+        }
+    }
+    return namesLanguage(locale, "zh");
 }
 
 std::optional<int> answerCommandLine(int argc, char** argv, const Program& program) {

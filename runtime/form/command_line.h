@@ -24,7 +24,8 @@ struct Program {
 };
 
 /// True where the user's messages are Chinese: the first of LC_ALL, LC_MESSAGES and LANG
-/// that is set and not empty names a zh locale.
+/// that is set and not empty names a zh locale, or, where that locale is not C, the first
+/// language of LANGUAGE that is Chinese or English is Chinese.
 bool chineseMessages();
 
 /// Answers -h/--help and -v/--version on standard output, and an option neither the program

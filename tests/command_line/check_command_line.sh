@@ -57,6 +57,9 @@ for program in "$@"; do
   row help_english_without_a_locale 0 out en 10 "^Usage: $p .*$help" QT_QPA_PLATFORM=offscreen QT_DEBUG_PLUGINS=1 -- -h
   row version_in_english 0 out en 1 "^$p \(.+\) $version$" LANG=C QT_DEBUG_PLUGINS=1 -- --version
   row version_short_in_chinese 0 out zh 1 "^$p（.+）$version$" LANG=zh_CN.UTF-8 QT_DEBUG_PLUGINS=1 -- -v
+  row version_in_the_first_language_spoken 0 out zh 1 "^$p（" LANGUAGE=fr:zh_CN:en LANG=en_US.UTF-8 -- -v
+  row version_english_where_language_prefers_it 0 out en 1 "^$p \(" LANGUAGE=en LANG=zh_CN.UTF-8 -- -v
+  row version_english_under_c_whatever_language 0 out en 1 "^$p \(" LANGUAGE=zh_CN LANG=C -- -v
   env -i "${sanitizers[@]}" "$program" --version >/dev/full 2>/dev/null
   [ $? = 1 ] && passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: $p reports version written to a full disk"; }
   row lc_all_before_lang 0 out en 1 "$version$" LC_ALL=C LANG=zh_CN.UTF-8 -- -v
