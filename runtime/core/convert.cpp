@@ -164,7 +164,12 @@ struct Scale {
     int powerOfTen = 0;
     bool twelve = false;
 
-    double value() const { return std::pow(10.0, powerOfTen) * (twelve ? 12 : 1); }
+    double value() const {
+        double value = twelve ? 12 : 1;
+        for (int i = 0; i < powerOfTen; ++i) value *= 10;
+        for (int i = 0; i > powerOfTen; --i) value /= 10;
+        return value;
+    }
 };
 
 // The numerals and the field's unit words after a number, from `i`, which ends past them.
