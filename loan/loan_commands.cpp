@@ -64,6 +64,6 @@ void clear(runtime::Form& form) {
     form.setFocus(u"Text1");
 }
 
-void exit(runtime::Form& form) { form.close(); }
+void quit(runtime::Form& form) { form.close(); }
 
 }  // namespace loan

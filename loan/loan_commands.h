@@ -18,6 +18,6 @@ void confirm(runtime::Form& form);
 void clear(runtime::Form& form);
 
 /// Closes the window, which ends the program.
-void exit(runtime::Form& form);
+void quit(runtime::Form& form);
 
 }  // namespace loan

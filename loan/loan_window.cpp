@@ -84,7 +84,7 @@ std::unique_ptr<runtime::FormWindow> createWindow() {
     auto window = runtime::buildWindow(kWindow);
     window->onClick(u"Command1", &confirm);
     window->onClick(u"Command2", &clear);
-    window->onClick(u"Command3", &exit);
+    window->onClick(u"Command3", &quit);
     load(*window);
     return window;
 }

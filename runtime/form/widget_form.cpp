@@ -16,7 +16,10 @@ WidgetForm::WidgetForm(QWidget* window) : window_(window), announcement_(new Ann
 template <typename Widget>
 Widget* WidgetForm::find(QStringView name) const {
     if (!window_) return nullptr;
-    return window_->findChild<Widget*>(name.toString());
+    Widget* found = window_->findChild<Widget*>(name.toString());
+    // A command naming a control its design lacks is a fault of the program, not of the user.
+    Q_ASSERT_X(found, "WidgetForm", qPrintable(u"no control " + name.toString() + u" of that kind"));
+    return found;
 }
 
 QString WidgetForm::text(QStringView textBox) const {
