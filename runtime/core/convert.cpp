@@ -36,16 +36,9 @@ bool isBlank(char16_t c) {
            c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
 }
 
-// Thousands are grouped by commas or by blanks: a space, the ideographic space, or the narrow,
-// figure and no-break spaces that figures copied from documents and web pages carry.
-bool isSeparator(char16_t c) {
-    switch (c) {
-    case u',': case u' ': case u'\u3000': case u'\u00A0': case u'\u2005': case u'\u2007': case u'\u2009': case u'\u202F':
-        return true;
-    default:
-        return false;
-    }
-}
+// Thousands are grouped by commas or by blanks other than the tab: a space, the ideographic
+// space, or the narrow, figure and no-break spaces that figures copied from web pages carry.
+bool isSeparator(char16_t c) { return c == u',' || (isBlank(c) && c != u'\t'); }
 
 class Scanner {
 public:
@@ -117,6 +110,9 @@ std::optional<Decimal> scanNumber(const Scanner& s, std::size_t& i) {
     // A comma that cannot be grouping thousands: the decimal point of those who write one.
     const bool decimalComma = s.at(i) == u',' && sawDigit && s.digitAt(i + 1) && !groupedByComma &&
                               (wholeBeginsWithZero || !s.separatorAt(i));
+    // Any other comma between digits (after four digits, or after commas grouping) could be
+    // either, so the text holds no figure to read.
+    if (s.at(i) == u',' && sawDigit && s.digitAt(i + 1) && !decimalComma) return std::nullopt;
     if (asciiPoint || ideographicPoint || decimalComma) {
         const bool fractionFollows = s.digitAt(i + 1);
         if (sawDigit || fractionFollows) {
@@ -159,10 +155,12 @@ std::optional<Decimal> scanNumber(const Scanner& s, std::size_t& i) {
 }
 
 // What the words after a number make of it, in the field's own unit: value × 10^powerOfTen,
-// times twelve for years.
+// times twelve for years, and a half of that more for 个半月.
 struct Scale {
     int powerOfTen = 0;
     bool twelve = false;
+    bool andAHalf = false;
+    bool unreadable = false;  // a word of this field whose meaning depends on more than it says
 
     double value() const {
         double value = twelve ? 12 : 1;
@@ -198,15 +196,18 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     switch (unit) {
     case Unit::Yuan:
     case Unit::TenThousandYuan:
-        (void)(word(u"元", 0) || word(u"角", -1) || word(u"分", -2));
+        (void)(word(u"元", 0) || word(u"块", 0) || word(u"角", -1) || word(u"毛", -1) || word(u"分", -2));
         // A figure in this field's own unit bears no word; one with any is in yuan.
         if (unit == Unit::TenThousandYuan && named) scale.powerOfTen -= 4;
         break;
     case Unit::Percent:
-        (void)(word(u"%", 0) || word(u"‰", -1));
+        // 厘 and 分 are a tenth of a percent and a percent of a monthly rate, but ten times
+        // that of a yearly one: no reading of them is safe.
+        if (!word(u"%", 0) && !word(u"‰", -1) && (word(u"厘", 0) || word(u"分", 0))) scale.unreadable = true;
         break;
     case Unit::Months:
-        (void)(word(u"年", 0, true) || word(u"个月", 0) || word(u"月", 0) || word(u"期", 0));
+        if (word(u"个半月", 0)) scale.andAHalf = true;
+        else (void)(word(u"年", 0, true) || word(u"个月", 0) || word(u"月", 0) || word(u"期", 0));
         break;
     case Unit::Count:
         break;
@@ -306,25 +307,38 @@ Decimal sum(const Decimal& a, const Decimal& b) {
     return result;
 }
 
+// A number in the words after it: its value in the field's unit, or no figure for a word
+// that cannot be read.
+std::optional<Decimal> inWords(const Decimal& number, const Scale& scale) {
+    if (scale.unreadable) return std::nullopt;
+    const Decimal whole = scaled(number, scale);
+    return scale.andAHalf ? sum(whole, scaled(Decimal{"5", 0}, scale)) : whole;
+}
+
 // The figure a text begins with, in the field's unit: a number and the words that follow it,
-// and the smaller parts that may complete them ("1万2千", "1年6个月", "1年半").
+// and the smaller parts that may complete them ("1万2千", "1年6个月", "1年半", "1万零500").
 std::optional<Decimal> scanFigure(const Scanner& s, std::size_t& i, Unit unit) {
-    std::optional<Decimal> figure = scanNumber(s, i);
-    if (!figure) return std::nullopt;
+    const std::optional<Decimal> number = scanNumber(s, i);
+    if (!number) return std::nullopt;
     std::optional<Scale> scale = scanWords(s, i, unit);
-    if (!scale) return figure;  // a bare number: whatever follows is not read
-    *figure = scaled(*figure, *scale);
+    if (!scale) return number;  // a bare number: whatever follows is not read
+    std::optional<Decimal> figure = inWords(*number, *scale);
+    if (!figure) return Decimal{};
     for (;;) {
         std::size_t next = s.blanksFrom(i);
         if (s.raw(next) == u'半') return sum(*figure, scaled(Decimal{"5", 0}, *scale));
+        // 零 and 又 join a smaller part, which may then leave its unit to be understood.
+        const bool joined = s.raw(next) == u'零' || s.raw(next) == u'又';
+        if (joined) next = s.blanksFrom(next + 1);
         if (!s.digitAt(next)) return figure;
         // Digits after a unit must be a smaller part below one of that unit; anything else
         // ("1万2", "1年18个月", "1万2万") has no one reading, so the text reads as no number.
-        std::optional<Decimal> part = scanNumber(s, next);
-        const std::optional<Scale> partScale = part ? scanWords(s, next, unit) : std::nullopt;
+        const std::optional<Decimal> partNumber = scanNumber(s, next);
+        std::optional<Scale> partScale = partNumber ? scanWords(s, next, unit) : std::nullopt;
+        if (partNumber && !partScale && joined) partScale = Scale{unit == Unit::TenThousandYuan ? -4 : 0};
         if (!partScale || partScale->value() >= scale->value()) return Decimal{};
-        *part = scaled(*part, *partScale);
-        if (toDouble(*part) >= scale->value()) return Decimal{};
+        const std::optional<Decimal> part = inWords(*partNumber, *partScale);
+        if (!part || toDouble(*part) >= scale->value()) return Decimal{};
         figure = sum(*figure, *part);
         scale = partScale;
         i = next;

@@ -11,10 +11,10 @@ namespace runtime {
 /// What a field's figures are counted in, and so which words after a number it understands.
 enum class Unit {
     Count,            ///< a plain count: no unit words
-    Yuan,             ///< 元; 角 and 分 are its tenth and hundredth
+    Yuan,             ///< 元 or 块; 角 or 毛 and 分 are its tenth and hundredth
     TenThousandYuan,  ///< 万元: a figure followed by a numeral or 元 is in yuan ("200000元" is 20)
-    Percent,          ///< % or ％; ‰ is a tenth of a percent
-    Months,           ///< 个月, 月 or 期; 年 is twelve
+    Percent,          ///< % or ％; ‰ is a tenth of a percent; 厘 and 分 make no figure
+    Months,           ///< 个月, 月 or 期; 年 is twelve; 个半月 is a half more
 };
 
 /// The figure a text begins with, in `unit`, or 0 when it begins with none.
@@ -24,12 +24,14 @@ enum class Unit {
 /// between digits is a decimal point, and a comma (, or ，) or a blank (space, U+3000, or a
 /// no-break, narrow, figure or quarter-em space) between groups of exactly three whole-part digits is
 /// skipped. A comma that cannot group thousands (not followed by exactly three digits, or after
-/// a whole part beginning with 0) is the decimal point. Format characters (zero-width spaces
+/// a whole part beginning with 0) is the decimal point; one between digits that could be
+/// either ("1234,567", "1,000,5") makes the text no number (0). Format characters (zero-width spaces
 /// and joiners, direction marks, the soft hyphen) are ignored wherever they stand.
 /// After the number, and blanks, the numerals 百, 千, 万 and 亿 multiply it (each once), and one
 /// of the unit's words converts it. Digits after these must form a smaller part below one of
-/// the unit before ("1万2千", "1年6个月"), or 半 add half of it ("1年半"); a text that goes on
-/// otherwise ("1万2") reads as 0. After a bare number, whatever follows is not read.
+/// the unit before ("1万2千", "1年6个月"; after 零 or 又 its unit may go unsaid: "1万零5"), or
+/// 半 add half of it ("1年半"); a text that goes on otherwise ("1万2") reads as 0. After a bare
+/// number, whatever follows is not read.
 /// The result is the correctly rounded double of that decimal figure; beyond the double range
 /// it is ±infinity. Runs in time linear in the text's length and accepts any sequence of
 /// UTF-16 code units. Neither this nor the two below depends on the C library's locale.

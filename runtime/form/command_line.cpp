@@ -97,17 +97,17 @@ bool chineseMessages() {
         if (!locale.empty()) break;
     }
     // As gettext does: LANGUAGE, a list of languages by preference, counts unless the
-    // locale is C, and the first language the program speaks in it wins.
-    if (!locale.empty() && locale != "C" && locale != "POSIX") {
-        std::string_view languages = setVariable("LANGUAGE");
-        while (!languages.empty()) {
-            const std::string_view language = languages.substr(0, languages.find(':'));
-            if (namesLanguage(language, "zh")) return true;
-            if (namesLanguage(language, "en")) return false;
-            languages.remove_prefix(std::min(languages.size(), language.size() + 1));
-        }
+    // locale is C, and the first language the program speaks in it wins; where it names
+    // none, the messages stay untranslated.
+    std::string_view languages = setVariable("LANGUAGE");
+    if (languages.empty() || locale.empty() || locale == "C" || locale == "POSIX") return namesLanguage(locale, "zh");
+    while (!languages.empty()) {
+        const std::string_view language = languages.substr(0, languages.find(':'));
+        if (namesLanguage(language, "zh")) return true;
+        languages.remove_prefix(std::min(languages.size(), language.size() + 1));
+        if (namesLanguage(language, "en")) break;
     }
-    return namesLanguage(locale, "zh");
+    return false;
 }
 
 std::optional<int> answerCommandLine(int argc, char** argv, const Program& program) {

@@ -11,7 +11,7 @@ namespace runtime {
 namespace {
 
 // Qt 6's AT-SPI bridge passes each interface's rect() on as it is, in Qt's device-independent
-// pixels, where X11 and screen readers count the screen's own; no Qt 6 release is known to scale it.
+// pixels, where X11 and screen readers count the screen's own.
 bool bridgeReportsScaledPixels() {
     static const bool scaled = QLibraryInfo::version() < QVersionNumber(7) && QGuiApplication::platformName() == QLatin1String("xcb");
     return scaled;
@@ -32,13 +32,8 @@ public:
         const qreal scale = screen->devicePixelRatio();
         return QRect(origin + (rect.topLeft() - origin) * scale, rect.size() * scale);
     }
-    QAccessibleInterface* childAt(int x, int y) const override {
-        const QScreen* screen = shownOn();
-        if (!screen) return qts_->childAt(x, y);
-        const QPoint origin = screen->geometry().topLeft();
-        const QPoint point = origin + (QPoint(x, y) - origin) / screen->devicePixelRatio();
-        return qts_->childAt(point.x(), point.y());
-    }
+    // Qt finds the child whose rect() holds the point, and each child's is in screen pixels too.
+    QAccessibleInterface* childAt(int x, int y) const override { return qts_->childAt(x, y); }
 
     bool isValid() const override { return qts_->isValid(); }
     QObject* object() const override { return qts_->object(); }

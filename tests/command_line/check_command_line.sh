@@ -60,6 +60,7 @@ for program in "$@"; do
   row version_in_the_first_language_spoken 0 out zh 1 "^$p（" LANGUAGE=fr:zh_CN:en LANG=en_US.UTF-8 -- -v
   row version_english_where_language_prefers_it 0 out en 1 "^$p \(" LANGUAGE=en LANG=zh_CN.UTF-8 -- -v
   row version_english_under_c_whatever_language 0 out en 1 "^$p \(" LANGUAGE=zh_CN LANG=C -- -v
+  row version_untranslated_where_language_names_neither 0 out en 1 "^$p \(" LANGUAGE=fr LANG=zh_CN.UTF-8 -- -v
   env -i "${sanitizers[@]}" "$program" --version >/dev/full 2>/dev/null
   [ $? = 1 ] && passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: $p reports version written to a full disk"; }
   row lc_all_before_lang 0 out en 1 "$version$" LC_ALL=C LANG=zh_CN.UTF-8 -- -v
