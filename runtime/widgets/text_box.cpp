@@ -39,12 +39,15 @@ void TextBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     const QColor& edge = hasFocus() ? focusedEdge_ : edge_;
     if (!edge.isValid()) return;
-    // Along the line Fusion draws its own edge on, rounded as it is, so only the colour changes.
+    // Along the line Fusion draws its own edge on, its corners cut, so only the colour changes.
+    // Plain lines, not the style's antialiased curve, which costs far more to draw at start-up.
+    const int right = width() - 1, bottom = height() - 1;
+    const QLine sides[] = {{2, 0, right - 2, 0}, {2, bottom, right - 2, bottom}, {0, 2, 0, bottom - 2}, {right, 2, right, bottom - 2}};
+    const QPoint corners[] = {{1, 1}, {right - 1, 1}, {1, bottom - 1}, {right - 1, bottom - 1}};
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(0.5, 0.5);
     painter.setPen(edge);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0, 0, -1, -1), 2, 2);
+    painter.drawLines(sides, 4);
+    painter.drawPoints(corners, 4);
 }
 
 QRect TextBox::characterBox(int offset) const {
