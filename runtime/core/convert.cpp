@@ -155,15 +155,15 @@ std::optional<Decimal> scanNumber(const Scanner& s, std::size_t& i) {
 }
 
 // What the words after a number make of it, in the field's own unit: value × 10^powerOfTen,
-// times twelve for years, and a half of that more for 个半月.
+// times the months in a year or a quarter, and a half of that more for 个半月.
 struct Scale {
     int powerOfTen = 0;
-    bool twelve = false;
+    int factor = 1;
     bool andAHalf = false;
     bool unreadable = false;  // a word of this field whose meaning depends on more than it says
 
     double value() const {
-        double value = twelve ? 12 : 1;
+        double value = factor;
         for (int i = 0; i < powerOfTen; ++i) value *= 10;
         for (int i = 0; i > powerOfTen; --i) value /= 10;
         return value;
@@ -176,38 +176,48 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     Scale scale;
     bool named = false;
     for (bool seen[4] = {}; ; ++j) {
-        const std::u16string_view numerals = u"百千万亿";
-        const std::size_t which = numerals.find(s.raw(j));
-        if (which == std::u16string_view::npos || seen[which]) break;
-        seen[which] = true;
-        scale.powerOfTen += std::array{2, 3, 4, 8}[which];
+        // Each numeral in its simplified, formal and traditional forms, and as the web writes it.
+        constexpr std::u16string_view kNumerals[] = {u"百佰", u"千仟kK", u"万萬wW", u"亿億"};
+        const auto which = std::find_if(std::begin(kNumerals), std::end(kNumerals),
+                                        [&](std::u16string_view forms) { return forms.find(s.at(j)) != forms.npos; });
+        const std::size_t index = static_cast<std::size_t>(which - std::begin(kNumerals));
+        if (which == std::end(kNumerals) || seen[index]) break;
+        seen[index] = true;
+        scale.powerOfTen += std::array{2, 3, 4, 8}[index];
         named = true;
     }
-    const auto word = [&](std::u16string_view name, int powerOfTen, bool twelve = false) {
+    const auto word = [&](std::u16string_view name, int powerOfTen, int factor = 1) {
         for (std::size_t k = 0; k < name.size(); ++k) {
             if (s.at(j + k) != name[k]) return false;
         }
         j += name.size();
         scale.powerOfTen += powerOfTen;
-        scale.twelve = twelve;
+        scale.factor = factor;
         named = true;
         return true;
     };
     switch (unit) {
     case Unit::Yuan:
     case Unit::TenThousandYuan:
-        (void)(word(u"元", 0) || word(u"块", 0) || word(u"角", -1) || word(u"毛", -1) || word(u"分", -2));
+        (void)(word(u"元", 0) || word(u"圆", 0) || word(u"块", 0) || word(u"人民币", 0) || word(u"角", -1) ||
+               word(u"毛", -1) || word(u"分", -2));
         // A figure in this field's own unit bears no word; one with any is in yuan.
         if (unit == Unit::TenThousandYuan && named) scale.powerOfTen -= 4;
         break;
     case Unit::Percent:
         // 厘 and 分 are a tenth of a percent and a percent of a monthly rate, but ten times
         // that of a yearly one: no reading of them is safe.
-        if (!word(u"%", 0) && !word(u"‰", -1) && (word(u"厘", 0) || word(u"分", 0))) scale.unreadable = true;
+        if (!word(u"%", 0) && !word(u"‰", -1) && !word(u"‱", -2) && (word(u"厘", 0) || word(u"分", 0))) {
+            scale.unreadable = true;
+        }
         break;
     case Unit::Months:
-        if (word(u"个半月", 0)) scale.andAHalf = true;
-        else (void)(word(u"年", 0, true) || word(u"个月", 0) || word(u"月", 0) || word(u"期", 0));
+        if (word(u"个半月", 0)) {
+            scale.andAHalf = true;
+        } else if (!word(u"年", 0, 12) && !word(u"季度", 0, 3) && !word(u"个月", 0) && !word(u"月", 0) && !word(u"期", 0) &&
+                   (word(u"天", 0) || word(u"日", 0) || word(u"周", 0) || word(u"星期", 0))) {
+            scale.unreadable = true;  // days and weeks make no whole count of months
+        }
         break;
     case Unit::Count:
         break;
@@ -220,12 +230,12 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
 Decimal scaled(Decimal number, Scale scale) {
     if (number.digits.empty()) return number;
     number.pointExponent += scale.powerOfTen;
-    if (scale.twelve) {
-        // The digits as a whole number times twelve, from the last digit up.
+    if (scale.factor != 1) {
+        // The digits as a whole number times the factor, from the last digit up.
         std::string product(number.digits.size() + 2, '0');
         int carry = 0;
         for (std::size_t k = number.digits.size(); k-- > 0;) {
-            const int digit = (number.digits[k] - '0') * 12 + carry;
+            const int digit = (number.digits[k] - '0') * scale.factor + carry;
             product[k + 2] = static_cast<char>('0' + digit % 10);
             carry = digit / 10;
         }
@@ -307,6 +317,12 @@ Decimal sum(const Decimal& a, const Decimal& b) {
     return result;
 }
 
+bool isNumeralWord(char16_t c) { return std::u16string_view(u"〇零一二三四五六七八九十两壹贰叁肆伍陆柒捌玖拾百千万亿佰仟萬億").find(c) != std::u16string_view::npos; }
+
+bool isWordCharacter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'\u3400' && c <= u'\u9FFF') || (c >= u'\uF900' && c <= u'\uFAFF');
+}
+
 // A number in the words after it: its value in the field's unit, or no figure for a word
 // that cannot be read.
 std::optional<Decimal> inWords(const Decimal& number, const Scale& scale) {
@@ -326,16 +342,22 @@ std::optional<Decimal> scanFigure(const Scanner& s, std::size_t& i, Unit unit) {
     if (!figure) return Decimal{};
     for (;;) {
         std::size_t next = s.blanksFrom(i);
-        if (s.raw(next) == u'半') return sum(*figure, scaled(Decimal{"5", 0}, *scale));
         // 零 and 又 join a smaller part, which may then leave its unit to be understood.
         const bool joined = s.raw(next) == u'零' || s.raw(next) == u'又';
         if (joined) next = s.blanksFrom(next + 1);
+        if (s.raw(next) == u'半') return scale->andAHalf ? Decimal{} : sum(*figure, scaled(Decimal{"5", 0}, *scale));
+        // A part in numeral words ("1年零六个月") would be lost: no figure rather than a smaller one.
+        if (isNumeralWord(s.raw(next))) return Decimal{};
         if (!s.digitAt(next)) return figure;
         // Digits after a unit must be a smaller part below one of that unit; anything else
         // ("1万2", "1年18个月", "1万2万") has no one reading, so the text reads as no number.
         const std::optional<Decimal> partNumber = scanNumber(s, next);
         std::optional<Scale> partScale = partNumber ? scanWords(s, next, unit) : std::nullopt;
-        if (partNumber && !partScale && joined) partScale = Scale{unit == Unit::TenThousandYuan ? -4 : 0};
+        if (partNumber && !partScale && joined) {
+            // Unless a word the field does not know follows it ("1年零6天").
+            if (isWordCharacter(s.at(s.blanksFrom(next)))) return Decimal{};
+            partScale = Scale{unit == Unit::TenThousandYuan ? -4 : 0};
+        }
         if (!partScale || partScale->value() >= scale->value()) return Decimal{};
         const std::optional<Decimal> part = inWords(*partNumber, *partScale);
         if (!part || toDouble(*part) >= scale->value()) return Decimal{};
@@ -360,14 +382,18 @@ double textToNumber(std::u16string_view original, Unit unit) {
     const std::u16string_view text = withoutFormatCharacters(original, storage);
     const Scanner s(text);
     std::size_t i = s.blanksFrom(0);
-    if (s.raw(i) == u'\u00A5' || s.raw(i) == u'\uFFE5') i = s.blanksFrom(i + 1);
+    const bool yuanSign = s.raw(i) == u'\u00A5' || s.raw(i) == u'\uFFE5';
+    if (yuanSign) i = s.blanksFrom(i + 1);
     bool negative = false;
     if (s.at(i) == u'+' || s.at(i) == u'-') {
         negative = s.at(i) == u'-';
         ++i;
     }
-    const std::optional<Decimal> figure = scanFigure(s, i, unit);
+    // A ¥ says the figure is in yuan, which a field in ten thousands converts.
+    const bool tenThousandsOfYuan = yuanSign && unit == Unit::TenThousandYuan;
+    std::optional<Decimal> figure = scanFigure(s, i, tenThousandsOfYuan ? Unit::Yuan : unit);
     if (!figure) return 0.0;
+    if (tenThousandsOfYuan) figure = scaled(*figure, Scale{-4});
     return (negative ? -1.0 : 1.0) * toDouble(*figure);
 }
 
