@@ -143,7 +143,7 @@ FormWindow::FormWindow(const design::Window& design) : looks_(nullptr), form_(th
 
 void FormWindow::onClick(QStringView button, Procedure procedure) {
     auto* target = findChild<QPushButton*>(button.toString());
-    Q_ASSERT_X(target, "FormWindow::onClick", qPrintable(u"no button " + button.toString()));
+    Q_ASSERT_X(target, "FormWindow::onClick", qPrintable(QStringLiteral("no button ") + button.toString()));
     if (!target) return;
     QObject::connect(target, &QPushButton::clicked, this, [this, procedure = std::move(procedure)] { procedure(form_); });
 }

@@ -18,7 +18,7 @@ Widget* WidgetForm::find(QStringView name) const {
     if (!window_) return nullptr;
     Widget* found = window_->findChild<Widget*>(name.toString());
     // A command naming a control its design lacks is a fault of the program, not of the user.
-    Q_ASSERT_X(found, "WidgetForm", qPrintable(u"no control " + name.toString() + u" of that kind"));
+    Q_ASSERT_X(found, "WidgetForm", qPrintable(QStringLiteral("no control ") + name.toString() + QStringLiteral(" of that kind")));
     return found;
 }
 
