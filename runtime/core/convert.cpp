@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <iterator>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -323,12 +323,15 @@ bool isWordCharacter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'\u3400' && c <= u'\u9FFF') || (c >= u'\uF900' && c <= u'\uFAFF');
 }
 
+// Half of one of a unit, as 半 and 个半月 add it.
+Decimal halfOf(const Scale& scale) { return scaled(Decimal{"5", 0}, scale); }
+
 // A number in the words after it: its value in the field's unit, or no figure for a word
 // that cannot be read.
 std::optional<Decimal> inWords(const Decimal& number, const Scale& scale) {
     if (scale.unreadable) return std::nullopt;
     const Decimal whole = scaled(number, scale);
-    return scale.andAHalf ? sum(whole, scaled(Decimal{"5", 0}, scale)) : whole;
+    return scale.andAHalf ? sum(whole, halfOf(scale)) : whole;
 }
 
 // The figure a text begins with, in the field's unit: a number and the words that follow it,
@@ -345,7 +348,7 @@ std::optional<Decimal> scanFigure(const Scanner& s, std::size_t& i, Unit unit) {
         // 零 and 又 join a smaller part, which may then leave its unit to be understood.
         const bool joined = s.raw(next) == u'零' || s.raw(next) == u'又';
         if (joined) next = s.blanksFrom(next + 1);
-        if (s.raw(next) == u'半') return scale->andAHalf ? Decimal{} : sum(*figure, scaled(Decimal{"5", 0}, *scale));
+        if (s.raw(next) == u'半') return scale->andAHalf ? Decimal{} : sum(*figure, halfOf(*scale));
         // A part in numeral words ("1年零六个月") would be lost: no figure rather than a smaller one.
         if (isNumeralWord(s.raw(next))) return Decimal{};
         if (!s.digitAt(next)) return figure;

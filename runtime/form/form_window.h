@@ -49,9 +49,9 @@ private:
 /// Builds the window and every control of a design: each control of its row's kind, in its
 /// container at its place, in its font and with its look (looks.h), earlier rows above later
 /// ones; results named for screen readers and made selectable, and copied all at once with
-/// Ctrl+Shift+C or from any result's menu, each as its name, a tab and its figure; buttons that Space clicks but
-/// Enter and Esc never do, as none is the window's default or cancel button; the tab order
-/// (tab_order.h).
+/// Ctrl+Shift+C or from any result's menu, each as its name, a tab and its figure; buttons
+/// that Space clicks but Enter and Esc never do, as none is the window's default or cancel
+/// button; the tab order (tab_order.h).
 std::unique_ptr<FormWindow> buildWindow(const design::Window& design);
 
 }  // namespace runtime
