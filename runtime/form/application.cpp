@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
+#include <mutex>
 #include <utility>
 
 namespace runtime {
@@ -27,10 +28,12 @@ void FontConfigurationLoader::finish() {
 
 namespace {
 
-// Qt's messages while it starts its platform plugin. The plugins' own are held back: where no
-// plugin can start, Qt ends with a fatal message and an abort, and a plugin that was found but
-// could not reach its display turns that into the one line of `noDisplayMessage` and status 1.
-// Any other failure to start is told in Qt's own words, and ends with status 1 as well.
+// Qt's messages while it starts its platform plugin. The plugins' own, in their logging
+// categories qt.qpa.*, are held back: where no plugin can start, Qt ends with a fatal message and
+// an abort, and a plugin that was found but could not reach its display turns that into the one
+// line of `noDisplayMessage` and status 1. Any other failure to start is told in Qt's own words,
+// and ends with status 1 as well. A message handler is a plain function, so what it holds is
+// global; Qt may call it from any thread, so it is locked.
 struct StartupMessages {
     struct Held {
         QtMsgType type;
@@ -39,9 +42,11 @@ struct StartupMessages {
     };
     const Program* program = nullptr;
     QtMessageHandler previous = nullptr;
+    std::mutex lock;
     QList<Held> held;
     bool displayRefused = false;
 
+    // Called with `lock` held.
     void replay() {
         for (const Held& message : std::exchange(held, {})) {
             previous(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()), message.text);
@@ -53,6 +58,7 @@ StartupMessages startup;
 void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     const QByteArrayView category(context.category ? context.category : "");
     if (type == QtFatalMsg) {
+        const std::scoped_lock held(startup.lock);
         if (startup.displayRefused) {
             std::fputs((noDisplayMessage(*startup.program) + "\n").c_str(), stderr);
         } else {
@@ -63,6 +69,7 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const
         std::_Exit(1);
     }
     if (category.startsWith("qt.qpa.")) {
+        const std::scoped_lock held(startup.lock);
         if (category.startsWith("qt.qpa.xcb") || category.startsWith("qt.qpa.wayland")) startup.displayRefused = true;
         startup.held.append({type, category.toByteArray(), text});
         return;
@@ -86,7 +93,10 @@ int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindo
     startup.previous = qInstallMessageHandler(holdStartupMessage);
     Application application(argc, argv, qs(program.name), qs(program.desktopId));
     qInstallMessageHandler(startup.previous);
-    startup.replay();
+    {
+        const std::scoped_lock held(startup.lock);
+        startup.replay();
+    }
     if (const auto status = rejectLeftOptions(argc, argv, program)) return *status;
     const auto window = create();
     window->show();

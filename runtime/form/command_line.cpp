@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -9,14 +10,10 @@
 namespace runtime {
 namespace {
 
-struct QtOption {
-    std::string_view name;
-    bool takesValue;
-};
-
-// The options Qt 6 takes for itself, for every platform, and those its X11 platform adds.
-// Qt reads each with one dash or two.
-constexpr QtOption kQtOptions[] = {
+// The options Qt 6 takes for itself, for every platform, and those its X11 platform adds. Qt
+// takes them only as it opens the display, and publishes no list of them, so they are named
+// here for help, version and an unknown option to be answered before any display is opened.
+constexpr std::pair<const char*, bool> kQtOptions[] = {  // name, and whether it takes a value
     {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
     {"qwindowgeometry", true}, {"qwindowtitle", true}, {"qwindowicon", true}, {"session", true},
     {"style", true}, {"stylesheet", true}, {"qmljsdebugger", true},
@@ -26,16 +23,6 @@ constexpr QtOption kQtOptions[] = {
 };
 
 bool isOption(std::string_view argument) { return argument.size() > 1 && argument.front() == '-'; }
-
-// The Qt option an argument names, as "-style", "--style" or "-style=fusion"; null for none.
-const QtOption* qtOption(std::string_view argument) {
-    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
-    const std::string_view name = argument.substr(0, argument.find('='));
-    for (const QtOption& option : kQtOptions) {
-        if (option.name == name && (name.size() == argument.size() || option.takesValue)) return &option;
-    }
-    return nullptr;
-}
 
 std::string helpText(const Program& program, bool chinese) {
     const std::string name(program.name), purpose(chinese ? program.chinese.purpose : program.english.purpose);
@@ -111,20 +98,27 @@ bool chineseMessages() {
 }
 
 std::optional<int> answerCommandLine(int argc, char** argv, const Program& program) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (!isOption(argument)) continue;
-        if (argument == "-h" || argument == "--help") {
-            return printed(helpText(program, chineseMessages()));
-        }
-        if (argument == "-v" || argument == "--version") {
-            return printed(versionText(program, chineseMessages()));
-        }
-        const QtOption* option = qtOption(argument);
-        if (!option) return reportUnknown(program, argument);
-        // A value of its own ("-qwindowtitle -x-") is not read as an option.
-        if (option->takesValue && argument.find('=') == std::string_view::npos) ++i;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // Qt's "-style" is one option
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({help, version});
+    for (const auto& [name, takesValue] : kQtOptions) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), takesValue ? QStringLiteral("value") : QString()));
     }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments) && !parser.unknownOptionNames().isEmpty()) {
+        // Told as typed, with its dashes and any value after "=".
+        const QString unknown = parser.unknownOptionNames().constFirst();
+        for (int i = 1; i < argc; ++i) {
+            const QString name = arguments[i].section('=', 0, 0);
+            if (name == '-' + unknown || name == "--" + unknown) return reportUnknown(program, argv[i]);
+        }
+        return reportUnknown(program, unknown.toStdString());
+    }
+    if (parser.isSet(help)) return printed(helpText(program, chineseMessages()));
+    if (parser.isSet(version)) return printed(versionText(program, chineseMessages()));
     return std::nullopt;
 }
 
