@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The C library locales the tests and fuzz targets run under, made from the machine's locale
 # sources into the build tree, so a machine that has none of them installed still runs every
-# one. The interface library test_locales gives a target the header that switches to them
-# (runtime/tests/support/c_locale.h) and makes them before it is built.
+# one. The interface library test_locales gives a target their folder as TEST_LOCALE_DIR, for
+# LOCPATH, and makes them before it is built.
 set(test_locale_dir ${CMAKE_BINARY_DIR}/locale)
 set(test_locale_files)
 set(locale_sources /usr/share/i18n/locales)
@@ -23,6 +23,5 @@ endforeach()
 add_custom_target(test_locale_data DEPENDS ${test_locale_files})
 
 add_library(test_locales INTERFACE)
-target_include_directories(test_locales INTERFACE ${PROJECT_SOURCE_DIR}/runtime/tests/support)
 target_compile_definitions(test_locales INTERFACE TEST_LOCALE_DIR="${test_locale_dir}")
 add_dependencies(test_locales test_locale_data)

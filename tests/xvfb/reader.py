@@ -2,30 +2,26 @@
 # SPDX-FileCopyrightText: 2026 Quendrel calculators team
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Both calculators heard from outside, on the buses of `session.sh --accessibility`: AT-SPI places
-# the window and its controls where X11 has them, at whatever QT_SCALE_FACTOR says; through AT-SPI
-# every result tells screen readers of its new text on calculate and on clear, and Orca, logging
-# what it would say, says each figure as typed going back through the fields, then the results,
-# then the next Tab. Each step waits for what it leads to. With --locale, the programs (not
-# Orca) run under that C library locale, found in LOCPATH.
+# the window where X11 has it and every control inside it, at whatever QT_SCALE_FACTOR says, and
+# each control takes a click in the middle of the box AT-SPI gives it; through AT-SPI every
+# result tells screen readers of its new text on calculate and on clear, and Orca, logging what
+# it would say, says each figure as typed going back through the fields, then the results, then
+# the next Tab. Each step waits for what it leads to. With --locale, the programs (not Orca) run
+# under that C library locale, found in LOCPATH.
 # usage: reader.py [--locale LOCPATH NAME] SAVECALC LOANCALC
 import os, re, subprocess, sys, tempfile, time
 
 import pyatspi
 from gi.repository import GLib
 
-# Title; fields by name to click in the middle of and fill, then the calculate and clear
-# buttons, each with its box in client pixels at 100 % (from the design's twips, 15 to a
-# pixel); the results' accessible names; the notification the calculation shows.
+# Title; the fields by accessible name and what is typed into each; the calculate and clear
+# buttons; the results' accessible names; the notification the calculation shows.
 RUNS = [
-    ("Quendrel", [("每月存款额", (128, 72, 113, 33), "1000"), ("银行年利率", (128, 112, 113, 33), "2.25"),
-                  ("存入期数", (128, 152, 113, 33), "12")], ("计算", (136, 248, 49, 25)), ("清空", (208, 248, 49, 25)),
-     {"本利和"}, "本利和：12146.25元"),
-    ("Maribosk", [("贷款金额(万元)", (148, 38, 83, 25), "20"), ("贷款期(单位：月)", (148, 78, 83, 23), "60"),
-                  ("偿还次数", (148, 114, 83, 22), "12"), ("月利率(%)", (148, 152, 83, 23), "0.465")],
-     ("确认", (270, 216, 55, 23)), ("清除", (324, 216, 55, 23)), {"每隔几个月偿还一次", "每次偿还金额", "偿还总额"},
-     "每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"),
+    ("Quendrel", [("每月存款额", "1000"), ("银行年利率", "2.25"), ("存入期数", "12")], "计算", "清空", {"本利和"}, "本利和：12146.25元"),
+    ("Maribosk", [("贷款金额(万元)", "20"), ("贷款期(单位：月)", "60"), ("偿还次数", "12"), ("月利率(%)", "0.465")], "确认", "清除",
+     {"每隔几个月偿还一次", "每次偿还金额", "偿还总额"}, "每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"),
 ]
-SCALE = float(os.environ.get("QT_SCALE_FACTOR", "1"))
+SCALE = os.environ.get("QT_SCALE_FACTOR", "1")
 
 
 def check(what, expected, actual):
@@ -39,8 +35,8 @@ START = time.monotonic()
 DEADLINE = START + 150
 
 
+# Lets AT-SPI's events arrive until ready() holds; False if the run's time is up first.
 def settle(ready):
-    """Lets AT-SPI's events arrive until ready() holds; False if the run's time is up first."""
     loop = GLib.MainLoop()
 
     def poll():
@@ -53,16 +49,16 @@ def settle(ready):
     return ready()
 
 
+# Runs xdotool, then lets AT-SPI's events arrive until `until()` holds; fails the run if it
+# never does and what was awaited is named.
 def xdotool(*args, until=lambda: True, awaited=None):
-    """Runs xdotool, then lets AT-SPI's events arrive until `until()` holds; fails the run if
-    it never does and what was awaited is named."""
     GLib.idle_add(lambda: subprocess.run(["xdotool", *map(str, args)], check=True) and False)
     settle(until) or awaited is None or sys.exit(f"FAIL: {awaited} in {DEADLINE - START:.0f} s; it said: {' | '.join(speech.said[-12:])}")
 
 
+# The X windows shown with that title, once there is one. The search is made again until then,
+# as one fails whenever a window goes away during it (the last program's, say).
 def shown_window(title):
-    """The X windows shown with that title, once there is one. The search is made again until
-    then, as one fails whenever a window goes away during it (the last program's, say)."""
     found = []
 
     def search():
@@ -72,10 +68,10 @@ def shown_window(title):
     return found
 
 
+# Whether some listener has registered `event` with the accessibility registry. A program tells
+# the registry's listeners only of the events registered when it sends them: a window activated
+# before Orca's listeners reach the registry is never heard by it.
 def registered(event):
-    """Whether some listener has registered `event` with the accessibility registry. A program
-    tells the registry's listeners only of the events registered when it sends them: a window
-    activated before Orca's listeners reach the registry is never heard by it."""
     address = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus", "/org/a11y/bus",
                               "org.a11y.Bus.GetAddress"], capture_output=True, text=True).stdout.strip()
     events = subprocess.run(["dbus-send", f"--bus={address}", "--print-reply", "--dest=org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
@@ -83,34 +79,38 @@ def registered(event):
     return f'"{event}"' in events
 
 
-def middle(box):
-    """Where to click a box, in X pixels from the window's corner."""
-    x, y, width, height = box
-    return round((x + width / 2) * SCALE), round((y + height / 2) * SCALE)
+def accessible_window(title):
+    return next((w for app in pyatspi.Registry.getDesktop(0) if app for w in app if w and w.name == title), None)
 
 
-def misplaced(title, window, boxes):
-    """What AT-SPI places otherwise than X11 by more than 2 px: the window, a named box, or any
-    control outside the window."""
+def extents(accessible):
+    e = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x, e.y, e.width, e.height
+
+
+# What AT-SPI places otherwise than X11: the window by more than 2 px, or a control outside it.
+def misplaced(title, window):
     x11 = re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout)
-    left, top, width, height = map(int, x11)
-    frame = next((w for app in pyatspi.Registry.getDesktop(0) if app for w in app if w and w.name == title), None)
+    left, top, width, height = x11 = tuple(map(int, x11))
+    frame = accessible_window(title)
     if frame is None:
         return ["no window"]
-    wrong, named = [], {name: (left + x * SCALE, top + y * SCALE, w * SCALE, h * SCALE) for name, (x, y, w, h) in boxes}
-    for accessible in [frame, *pyatspi.utils.findAllDescendants(frame, lambda a: True)]:
-        e = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        shown, role = (e.x, e.y, e.width, e.height), accessible.getRoleName()
-        expected = (left, top, width, height) if accessible == frame else named.get(accessible.name) if role in ("text", "push button") else None
-        if expected and max(abs(a - b) for a, b in zip(shown, expected)) > 2 or e.width and not (
-                left - 2 <= e.x and e.x + e.width <= left + width + 2 and top - 2 <= e.y and e.y + e.height <= top + height + 2):
-            wrong.append(f"{role} {accessible.name} at {shown}, X11 {expected or (left, top, width, height)}")
-        named.pop(accessible.name, None) if expected else None
-    return wrong + [f"no {name}" for name in named]
+    wrong = [f"window at {extents(frame)}, X11 {x11}"] if max(abs(a - b) for a, b in zip(extents(frame), x11)) > 2 else []
+    for accessible in pyatspi.utils.findAllDescendants(frame, lambda a: True):
+        x, y, w, h = extents(accessible)
+        if w and not (left - 2 <= x and x + w <= left + width + 2 and top - 2 <= y and y + h <= top + height + 2):
+            wrong.append(f"{accessible.getRoleName()} {accessible.name} at {(x, y, w, h)}, outside {x11}")
+    return wrong
 
 
+# The middle of the box AT-SPI gives the control of that name and role, on the desktop.
+def middle(title, name, role):
+    x, y, w, h = extents(pyatspi.utils.findDescendant(accessible_window(title), lambda a: a.name == name and a.getRoleName() == role))
+    return x + w // 2, y + h // 2
+
+
+# What Orca has said so far, from its debug log as it grows.
 class Speech:
-    """What Orca has said so far, from its debug log as it grows."""
     def __init__(self, path):
         self.path, self.read, self.said, self.listening = path, 0, [], False
 
@@ -166,35 +166,34 @@ def main():
                                    env=dict(os.environ, **locale, ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"))
         window = shown_window(title) or sys.exit(f"FAIL: no window titled {title}")
         settle(lambda: title in speech.since(mark)) or sys.exit(f"FAIL: Orca did not say the window {title} was active")
-        boxes = [field[:2] for field in inputs] + [calculate, clear]
-        settle(lambda: not misplaced(title, window[0], boxes))
-        check(f"{program}'s controls AT-SPI places otherwise than X11 at {SCALE:g} x", [], misplaced(title, window[0], boxes))
-        for _, box, text in inputs:
-            xdotool("mousemove", "--window", window[0], *middle(box), "click", 1)
+        settle(lambda: not misplaced(title, window[0]))
+        check(f"{program}'s controls AT-SPI places otherwise than X11 at {SCALE} x", [], misplaced(title, window[0]))
+        for name, text in inputs:
+            xdotool("mousemove", *middle(title, name, "text"), "click", 1)
             # Each key is echoed by Orca once it has handled it, and reaches the program only
             # after that, so both are awaited: a click taken before it would overtake the key.
             for character in text:
                 mark, typed = len(speech()), len(heard)
-                xdotool("type", character, awaited=f"no echo of {character!r} from Orca, or no {character!r} in the field",
-                        until=lambda: speech.since(mark) and any(event.endswith("insert") and inserted == character for event, _, inserted in heard[typed:]))
+                xdotool("type", character, awaited=f"no echo of {character!r} from Orca, or no {character!r} in {name}",
+                        until=lambda: speech.since(mark) and (name, character) in [(field, data) for event, field, data in heard[typed:] if event.endswith("insert")])
         # On to the button, then back through every field, each said before the next key.
         mark = len(speech())
         xdotool("key", "Tab", until=lambda: any(line.endswith("push button") for line in speech.since(mark)),
                 awaited=f"Orca did not say the button after the last field of {title}")
-        for *_, text in reversed(inputs):
+        for _, text in reversed(inputs):
             mark = len(speech())
             xdotool("key", "shift+Tab", until=lambda: f"{text} selected" in speech.since(mark),
                     awaited=f"Orca did not say {text} selected in {title}")
         heard.clear()
         mark = len(speech())
-        xdotool("mousemove", "--window", window[0], *middle(calculate[1]), "click", 1,
+        xdotool("mousemove", *middle(title, calculate, "push button"), "click", 1,
                 until=lambda: after <= told("insert") and f"notification {said}".rstrip(".") in speech.since(mark),
                 awaited=f"the results of {title} not told to screen readers, or Orca did not say {said!r}")
         check(f"{program}'s results that told screen readers of their new text", after, told("insert") & after)
         mark = len(speech())
         xdotool("key", "Tab", until=lambda: "tab" in speech.since(mark)[:-1], awaited=f"Orca did not say where Tab went after the results in {title}")
         heard.clear()
-        xdotool("mousemove", "--window", window[0], *middle(clear[1]), "click", 1, until=lambda: after <= told("delete"))
+        xdotool("mousemove", *middle(title, clear, "push button"), "click", 1, until=lambda: after <= told("delete"))
         check(f"{program}'s results that told them of clear", after, told("delete") & after)
         # The desktop's quit key ends one program and its close key the other, as the close box would.
         key = "ctrl+q" if program == "savecalc" else "ctrl+w"

@@ -41,17 +41,6 @@ constexpr Window kDesign{
     .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
-// Boxes for captions each read as a result: 56 x 29 px centred, 56 x 33 px left-aligned.
-constexpr Control kBoxes[] = {
-    {"Figure", Kind::Label, "Form1", 0, 0, 840, 435, 0, "", kKai10, background(kCyan).centred()},
-    {"Words", Kind::Label, "Form1", 900, 0, 840, 495, 1, "", kKai10, background(kCyan)},
-};
-constexpr AccessibleName kResults[] = {{"Figure", "结果"}, {"Words", "结果"}};
-constexpr Window kFitting{
-    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 1800, .clientHeight = 600,
-    .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kBoxes, .accessibleNames = kResults,
-};
-
 // Counts the events of one type a widget receives: paints, which show on screen where grab()
 // paints afresh, or closes, as a window's close box sends one.
 struct EventCount : QObject {
@@ -66,7 +55,11 @@ struct EventCount : QObject {
 
 const QString kTooLong = " 1" + QString(44, '0') + ".000000";  // wider than the box at any legible size
 
+enum class Gesture { Drag, SelectAll, DoubleClick, ThirdClick, ClickElsewhere, ClickAtTheEnd, NewFigure };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Gesture)
 
 class BuilderTest : public runtime::testing::WindowFixture {
     Q_OBJECT
@@ -74,6 +67,47 @@ class BuilderTest : public runtime::testing::WindowFixture {
     const QPalette platform_ = QApplication::palette();
 
     FittedLabel* result() const { return window->findChild<FittedLabel*>("Result"); }
+
+    // Clicks and drags at three quarters of the height: below the figure's line, as well as on it.
+    void perform(Gesture gesture, QWidget* label) {
+        const int y = label->height() * 3 / 4;
+        switch (gesture) {
+        case Gesture::Drag: {
+            QTest::mousePress(label, Qt::LeftButton, {}, QPoint(19, y));
+            QMouseEvent drag(QEvent::MouseMove, QPointF(37, y), label->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(label, &drag);
+            return QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(37, y));
+        }
+        case Gesture::SelectAll: return QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+        case Gesture::DoubleClick: return QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(20, y));
+        case Gesture::ThirdClick: return perform(Gesture::DoubleClick, label), QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(20, y));
+        case Gesture::ClickElsewhere: return perform(Gesture::DoubleClick, label), QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(40, y));
+        case Gesture::ClickAtTheEnd: return perform(Gesture::SelectAll, label), QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() - 2, y));
+        case Gesture::NewFigure: return perform(Gesture::SelectAll, label), window->form().setCaption(label->objectName(), "8");
+        }
+    }
+
+    // The columns of the result drawn in the theme's highlight, in logical pixels, or "" where none
+    // is; and whether the ink on it (its pixel farthest from the highlight) is nearer the label's text
+    // colour than the theme's highlighted text colour.
+    QString highlighted() const {
+        const QImage shot = result()->grab().toImage();
+        const QPalette& theme = result()->palette();
+        const auto at = [&](int x, int y) { return shot.pixel(x, y) | 0xFF000000; };
+        const auto distance = [](QRgb a, QRgb b) { return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)); };
+        const QRgb band = theme.color(QPalette::Highlight).rgb();
+        int first = -1, last = -1;
+        for (int x = 0; x < shot.width(); ++x) {
+            if (at(x, shot.height() / 2) == band) last = x, first = first < 0 ? x : first;
+        }
+        if (first < 0) return QString();
+        QRgb ink = band;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = first; x <= last && at(last, y) == band; ++x) ink = distance(at(x, y), band) > distance(ink, band) ? at(x, y) : ink;
+        }
+        const bool unhighlighted = distance(ink, theme.color(QPalette::WindowText).rgb()) < distance(ink, theme.color(QPalette::HighlightedText).rgb());
+        return QString("%1 to %2%3").arg(first / shot.devicePixelRatio()).arg((last + 1) / shot.devicePixelRatio()).arg(unhighlighted ? " in the text colour" : "");
+    }
     QColor colour(const char* name, QPalette::ColorRole role) const { return control(name)->palette().color(role); }
 
     // Opens a control's context menu and reads its items, "(off)" after one that is disabled,
@@ -122,6 +156,7 @@ class BuilderTest : public runtime::testing::WindowFixture {
     }
 
 private slots:
+    void initTestCase() { runtime::installQtTranslation(*qApp); }
     void init() { open([] { return runtime::buildWindow(kDesign); }); }
     void cleanup() {
         close();
@@ -159,32 +194,24 @@ private slots:
     // How each way of fitting a caption shows in a window: whole, heard whole by screen readers,
     // and shown whole on hover wherever it is drawn otherwise than designed.
     void result_drawn_any_way_is_shown_and_heard_whole_data() {
-        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("lines");
         QTest::addColumn<bool>("asDesigned");
-        QTest::newRow("as_designed") << "Figure" << " 11.93161" << QStringList{"11.93161"} << true;
-        QTest::newRow("drawn_smaller") << "Figure" << " 1.931694" << QStringList{"1.931694"} << false;
-        QTest::newRow("broken_between_words_when_smaller") << "Words" << "principal sum" << QStringList{"principal ", "sum"} << false;
-        QTest::newRow("too_long_even_broken") << "Figure" << kTooLong << QStringList{"#######"} << false;
+        QTest::newRow("as_designed") << " 11.93161" << true;
+        QTest::newRow("drawn_smaller") << " 1.931694" << false;
+        QTest::newRow("too_long_even_broken") << kTooLong << false;
     }
     void result_drawn_any_way_is_shown_and_heard_whole() {
-        QFETCH(QString, box);
         QFETCH(QString, caption);
-        QFETCH(QStringList, lines);
         QFETCH(bool, asDesigned);
-        close();
-        open([] { return runtime::buildWindow(kFitting); });
-        auto* label = control<FittedLabel>(box);
-        window->form().setCaption(box, caption);
+        FittedLabel* label = result();
+        window->form().setCaption(u"Result", caption);
         // Screen readers read the caption whole, under the name of the caption beside it.
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
         QCOMPARE(face->text(QAccessible::Name) + ": " + face->textInterface()->text(0, face->textInterface()->characterCount()) + " " +
                      face->textInterface()->text(1, 3) + " | " + face->text(QAccessible::Value) + " | caret at " +
                      QString::number(face->textInterface()->cursorPosition()),
                  QStringLiteral("结果: ") + caption + " " + caption.mid(1, 2) + " | " + caption + " | caret at 0");
-        QCOMPARE(QList<QVariant>({label->shownLines(), label->shownAsDesigned()}), QList<QVariant>({lines, asDesigned}));
-        QCOMPARE(shownWrongly(kFitting).join(" | "), QString());
+        QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
         QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(label, &hover);
         QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), asDesigned ? QString() : caption, kWindowSystemWaitMs);
@@ -230,26 +257,22 @@ private slots:
     }
 
     void text_box_answers_screen_readers_for_the_whole_of_its_text() {
-        type("Field", "12.5");  // 7 px a character
+        type("Field", "12.5");  // 7 px a character; their ink lies in columns 5 to 7, 11 to 15, 20 and 21, and 25 to 29
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control("Field"));
         QAccessibleTextInterface* text = face->textInterface();
         QVERIFY(face->state().editable && face->state().selectableText && !face->state().readOnly);
-        QCOMPARE(face->text(QAccessible::Value) + " " + text->text(1, 3), QStringLiteral("12.5 2."));
-        int start = -1, end = -1;
-        QStringList boxes;  // where each character is drawn, and the character found there again
-        for (int offset = 0; offset <= 4; ++offset) {
-            text->attributes(offset, &start, &end);
-            QCOMPARE(QList<int>({start, end}), QList<int>({0, 4}));  // one run: the text has no attributes
+        int start = -1, end = -1, second = -1, secondEnd = -1;
+        text->attributes(0, &start, &end);  // one run: the text has no attributes
+        QStringList boxes;  // x and width of each character's box, and the offset found at its corner
+        for (int offset = 0; offset < 4; ++offset) {
             const QRect box = text->characterRect(offset);
-            if (!box.isEmpty()) boxes << QString("%1 %2 %3").arg(control("Field")->mapFromGlobal(box.topLeft()).x()).arg(box.width()).arg(text->offsetAtPoint(box.topLeft() + QPoint(1, 1)));
+            boxes << QString("%1 %2 %3").arg(control("Field")->mapFromGlobal(box.topLeft()).x()).arg(box.width()).arg(text->offsetAtPoint(box.topLeft() + QPoint(1, 1)));
         }
-        // x, width, and the offset found at the box's corner: the characters' ink lies in columns 5 to 7,
-        // 11 to 15, 20 and 21, and 25 to 29.
-        QCOMPARE(boxes, QStringList({"3 7 0", "10 7 1", "17 7 2", "24 7 3"}));
+        QCOMPARE(QStringList({face->text(QAccessible::Value), text->text(1, 3), QString("%1 to %2").arg(start).arg(end), text->characterRect(4).isEmpty() ? "" : "a box past the end"}) + boxes,
+                 QStringList({"12.5", "2.", "0 to 4", "", "3 7 0", "10 7 1", "17 7 2", "24 7 3"}));
         text->addSelection(1, 3);
         text->selection(0, &start, &end);
-        int second = -1, secondEnd = -1;  // a box has one selection only
-        text->selection(1, &second, &secondEnd);
+        text->selection(1, &second, &secondEnd);  // a box has one selection only
         QCOMPARE(QList<int>({text->selectionCount(), start, end, second, secondEnd}), QList<int>({1, 1, 3, 0, 0}));
         text->removeSelection(0);
         text->setCursorPosition(1);
@@ -273,15 +296,15 @@ private slots:
         if (!typed.isNull()) type(name, typed);
         const auto* label = control<FittedLabel>(name);
         const QFont font = label ? label->shownFont() : control(name)->font();
-        const QString text = texts({name})[0];
-        const auto lacking = [&](const auto& face) {
-            QString lacks;
-            for (const char32_t c : text.toUcs4()) if (!face(c)) lacks += QString::fromUcs4(&c, 1);
-            return lacks;
-        };
         const QRawFont own = QRawFont::fromFont(font);
-        QVERIFY2(!lacking([&](char32_t c) { return own.supportsCharacter(c); }).isEmpty(), "the face alone draws the whole text");
-        QCOMPARE(lacking([metrics = QFontMetrics(font)](char32_t c) { return metrics.inFontUcs4(c); }), QString());
+        const QFontMetrics metrics(font);
+        QString lackedByTheFace, lackedByAll;
+        for (const char32_t c : texts({name})[0].toUcs4()) {
+            if (!own.supportsCharacter(c)) lackedByTheFace += QString::fromUcs4(&c, 1);
+            if (!metrics.inFontUcs4(c)) lackedByAll += QString::fromUcs4(&c, 1);
+        }
+        QVERIFY2(!lackedByTheFace.isEmpty(), "the face alone draws the whole text");
+        QCOMPARE(lackedByAll, QString());
     }
 
     void text_box_keeps_a_paste_and_a_commit_beyond_32767_characters_whole() {
@@ -315,33 +338,43 @@ private slots:
                  QStringList({"kept | ", "合计\t12146.25 | 已复制全部结果", "结果\t-.5465\n合计\t12146.25 | 已复制全部结果", "5"}));
     }
 
-    void result_is_selected_with_the_mouse_and_copied_but_never_tabbed_to() {
-        runtime::installQtTranslation(*qApp);
-        window->form().setCaption(u"Result", "12.5");  // drawn from x = 14, 7 px a digit
-        const int y = result()->height() * 3 / 4;  // below the figure's line, as well as on it
-        // The columns drawn in the theme's highlight, in logical pixels, and whether the ink on it
-        // (its pixel farthest from the highlight) is nearer the label's text colour than the
-        // theme's highlighted text colour.
-        const auto highlighted = [this] {
-            const QImage shot = result()->grab().toImage();
-            const QPalette& theme = result()->palette();
-            const auto at = [&](int x, int y) { return shot.pixel(x, y) | 0xFF000000; };
-            const auto distance = [](QRgb a, QRgb b) { return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)); };
-            const QRgb band = theme.color(QPalette::Highlight).rgb();
-            int first = -1, last = -1;
-            for (int x = 0; x < shot.width(); ++x) {
-                if (at(x, shot.height() / 2) == band) last = x, first = first < 0 ? x : first;
-            }
-            if (first < 0) return QString();
-            QRgb ink = band;
-            for (int y = 0; y < shot.height(); ++y) {
-                for (int x = first; x <= last && at(last, y) == band; ++x) ink = distance(at(x, y), band) > distance(ink, band) ? at(x, y) : ink;
-            }
-            const bool unhighlighted = distance(ink, theme.color(QPalette::WindowText).rgb()) < distance(ink, theme.color(QPalette::HighlightedText).rgb());
-            return QString("%1 to %2%3").arg(first / shot.devicePixelRatio()).arg((last + 1) / shot.devicePixelRatio()).arg(unhighlighted ? " in the text colour" : "");
-        };
+    void result_shows_a_text_cursor_where_another_caption_shows_an_arrow() {
         QCOMPARE(QList<Qt::CursorShape>({result()->cursor().shape(), control("OnPanel")->cursor().shape()}), QList<Qt::CursorShape>({Qt::IBeamCursor, Qt::ArrowCursor}));
-        // Dragged from the right half of its "1" to the left half of its "5": "2.", highlighted alone.
+    }
+
+    // What a gesture on a caption leaves selected, as Ctrl+C then copies it; "kept" where nothing is.
+    void gesture_selects_what_ctrl_c_copies_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Gesture>("gesture");
+        QTest::addColumn<QString>("copied");
+        const QString figure = QStringLiteral(" -7.25元");
+        QTest::newRow("drag_from_inside_one_digit_to_inside_another") << "Result" << "12.5" << Gesture::Drag << "2.";
+        QTest::newRow("select_all_leaves_out_the_sign_blank") << "Result" << figure << Gesture::SelectAll << "-7.25元";
+        QTest::newRow("double_click_selects_the_figure_alone") << "Result" << figure << Gesture::DoubleClick << "-7.25";
+        QTest::newRow("third_click_selects_the_whole_caption") << "Result" << figure << Gesture::ThirdClick << "-7.25元";
+        QTest::newRow("click_at_the_end_of_a_selection_lets_it_go") << "Result" << figure << Gesture::ClickAtTheEnd << "kept";
+        QTest::newRow("new_figure_is_not_selected") << "Result" << figure << Gesture::NewFigure << "kept";
+        QTest::newRow("mark_is_copied_as_the_whole_figure") << "Result" << kTooLong << Gesture::DoubleClick << kTooLong.trimmed();
+        QTest::newRow("click_elsewhere_after_a_double_click_selects_nothing") << "Result" << kTooLong << Gesture::ClickElsewhere << "kept";
+        QTest::newRow("caption_that_is_no_result_selects_nothing") << "OnPanel" << "说明" << Gesture::DoubleClick << "kept";
+    }
+    void gesture_selects_what_ctrl_c_copies() {
+        QFETCH(QString, label);
+        QFETCH(QString, caption);
+        QFETCH(Gesture, gesture);
+        QFETCH(QString, copied);
+        window->form().setCaption(label, caption);
+        QGuiApplication::clipboard()->setText("kept");
+        perform(gesture, control(label));
+        QTest::keyClick(control(label), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // Dragged from the right half of its "1" to the left half of its "5", drawn from x = 14 at 7 px a digit.
+    void dragged_selection_is_highlighted_alone_and_shown_at_once() {
+        window->form().setCaption(u"Result", "12.5");
+        const int y = result()->height() * 3 / 4;
         EventCount painted(QEvent::Paint);
         result()->installEventFilter(&painted);
         QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(19, y));
@@ -351,51 +384,44 @@ private slots:
         QApplication::sendEvent(result(), &drag);
         QVERIFY2(QTest::qWaitFor([&] { return painted.count > 0; }, kWindowSystemWaitMs), "the window on screen is not repainted with the selection");
         QTest::mouseRelease(result(), Qt::LeftButton, {}, QPoint(37, y));
+        QCOMPARE(QList<QVariant>({highlighted(), focused()}), QList<QVariant>({"21 to 35", "Result"}));
         QClipboard* clipboard = QGuiApplication::clipboard();  // on X11, the selection is pasted with the middle button
         QCOMPARE(clipboard->text(QClipboard::Selection), clipboard->supportsSelection() ? QStringLiteral("2.") : QString());
-        QCOMPARE(focused(), QStringLiteral("Result"));
-        QCOMPARE(highlighted(), QStringLiteral("21 to 35"));
-        // A right press keeps the selection for the menu it opens to copy.
-        QTest::mouseClick(result(), Qt::RightButton, {}, QPoint(5, y));
-        QCOMPARE(menuOf(result(), 0), QStringList({"复制(&C)", "复制全部结果", "全选"}));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2."));
-        QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12.5"));
-        window->form().setCaption(u"Result", " -7.25元");  // a new figure is not selected
-        QCOMPARE(highlighted(), QString());
-        QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
-        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(result()->width() - 2, y));  // at the end of what is selected
-        QCOMPARE(highlighted(), QString());
-        QTest::keyClick(result(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("-7.25元"));  // without the sign's blank
-        // A double click selects the figure alone, a third click the whole caption again.
-        QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
-        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        const QString figure = QGuiApplication::clipboard()->text();
-        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(20, y));
-        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QStringList({figure, QGuiApplication::clipboard()->text()}), QStringList({"-7.25", "-7.25元"}));
-        // The selection is let go when the focus moves on, and Tab goes round by tab index,
-        // past the result.
+    }
+
+    void mark_selected_is_highlighted_across_its_width() {
+        window->form().setCaption(u"Result", kTooLong);
+        perform(Gesture::DoubleClick, result());
+        QCOMPARE(highlighted(), QStringLiteral("3 to 53"));  // seven marks of 7 px centred: 3.5 to 52.5
+    }
+
+    void selection_is_let_go_as_the_focus_moves_on_and_tab_passes_results() {
+        window->form().setCaption(u"Result", "12.5");
+        perform(Gesture::Drag, result());
         control("Field")->setFocus();
         QCOMPARE(highlighted(), QString());
         verifyTabCycle({"Third", "WesternField", "Coloured", "Second", "Field"});
-        // A figure drawn as the mark is copied whole.
-        window->form().setCaption(u"Result", kTooLong);
-        QTest::mouseDClick(result(), Qt::LeftButton, {}, QPoint(20, y));
-        QCOMPARE(highlighted(), QStringLiteral("3 to 53"));  // seven marks of 7 px centred: 3.5 to 52.5
-        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
-        QTest::mouseClick(result(), Qt::LeftButton, {}, QPoint(40, y));  // a click of its own: nothing selected, nothing copied
-        QTest::keyClick(result(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), kTooLong.trimmed());
-        QCOMPARE(menuOf(result()), QStringList({"复制(&C) (off)", "复制全部结果", "全选"}));
-        // A caption that is not a result cannot be selected, and offers nothing to copy.
-        QTest::mouseDClick(control("OnPanel"), Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(control<FittedLabel>("OnPanel")->selectedText(), QString());
-        QCOMPARE(menuOf(control("OnPanel")), QStringList());
+    }
+
+    void right_click_keeps_the_selection_for_the_menu_that_copies_it() {
+        window->form().setCaption(u"Result", "12.5");
+        perform(Gesture::Drag, result());
+        QTest::mouseClick(result(), Qt::RightButton, {}, QPoint(5, result()->height() * 3 / 4));
+        QCOMPARE(menuOf(result(), 0), QStringList({"复制(&C)", "复制全部结果", "全选"}));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2."));
+    }
+
+    void menu_offers_copy_only_of_a_selection_and_only_on_a_result_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("result_with_nothing_selected") << "Result" << QStringList{"复制(&C) (off)", "复制全部结果", "全选"};
+        QTest::newRow("caption_that_is_no_result") << "OnPanel" << QStringList();
+    }
+    void menu_offers_copy_only_of_a_selection_and_only_on_a_result() {
+        QFETCH(QString, label);
+        QFETCH(QStringList, items);
+        window->form().setCaption(u"Result", "12.5");
+        QCOMPARE(menuOf(control(label)), items);
     }
 };
 
