@@ -91,13 +91,10 @@ protected:
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Delete);
         for (const QChar c : value) {
-            if (c.unicode() < 0x80) {
-                QTest::keyClick(box, c.toLatin1());
-            } else {
-                QInputMethodEvent event;
-                event.setCommitString(c);
-                QApplication::sendEvent(box, &event);
-            }
+            QInputMethodEvent commit;
+            commit.setCommitString(c);
+            if (c.unicode() < 0x80) QTest::keyClick(box, c.toLatin1());
+            else QApplication::sendEvent(box, &commit);
         }
     }
     void fill(const QStringList& fields, const QStringList& values) {
@@ -105,16 +102,8 @@ protected:
     }
     void click(const QString& button) { QTest::mouseClick(control(button), Qt::LeftButton); }
 
-    /// Presses Tab once per name and checks where the focus lands each time.
-    void verifyTabCycle(const QStringList& order) const {
-        for (const QString& next : order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(focused(), next);
-        }
-    }
-
     /// What the window shows wrongly under the desktop's theme and scale, from its pixels: text of
-    /// contrast below 4.5, a text box's edge below 3 against the panel around it, unlike the edge of
+    /// contrast below 4.5 or with a character no face of its font draws, a text box's edge below 3 against the panel around it, unlike the edge of
     /// another box on such a panel or, focused, like an unfocused one's, a designed colour not shown, a
     /// caption drawn otherwise than designed, or a result not drawn whole (every character but
     /// blanks, or else the mark; no ink on its edges).
@@ -141,6 +130,8 @@ protected:
                                             [&](const auto& entry) { return entry.control == row.name; }) && label;
             const QString text = label ? label->text() : widget->property("text").toString() + widget->property("title").toString();
             if (row.kind != design::Kind::Image && !text.trimmed().isEmpty() && inkContrast(shot, shown) < 4.5) wrong << name + " illegible";
+            const QFontMetrics face(label ? label->shownFont() : widget->font());
+            for (const char32_t c : text.toUcs4()) if (!face.inFontUcs4(c)) wrong << name + " has no face for " + QString::fromUcs4(&c, 1);
             if (row.look.background && (row.kind != design::Kind::Label || row.look.opaque)) {
                 const QColor designed(qRgb(*row.look.background & 0xFF, *row.look.background >> 8 & 0xFF, *row.look.background >> 16));
                 if (QColor(commonest(shot, shown)) != designed) wrong << name + " shows " + QColor(commonest(shot, shown)).name();
