@@ -98,6 +98,7 @@ bool chineseMessages() {
 }
 
 std::optional<int> answerCommandLine(int argc, char** argv, const Program& program) {
+    if (argc <= 1) return std::nullopt;  // as started from the menu: nothing to answer
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // Qt's "-style" is one option
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
