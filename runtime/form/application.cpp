@@ -103,15 +103,32 @@ int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindo
     return Application::exec();
 }
 
-void installQtTranslation(QCoreApplication& application) {
-    auto* translator = new QTranslator(&application);
-    // Qt's own Simplified Chinese, from where Qt keeps its translations (on Debian, the
-    // package qt6-translations-l10n); without it Qt's texts stay English.
-    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-    } else {
-        delete translator;
+namespace {
+
+// Qt's own Simplified Chinese, from where Qt keeps its translations (on Debian, the package
+// qt6-translations-l10n), read the first time Qt asks for one of its texts: a window shows
+// none of them until a menu or a message box opens. Without the file, Qt's texts stay English.
+class QtTranslation : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return !loaded_ || QTranslator::isEmpty(); }  // asks for no LanguageChange
+    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
+        std::call_once(loading_, [this] {
+            loaded_ = const_cast<QtTranslation*>(this)->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        });
+        return loaded_ ? QTranslator::translate(context, source, disambiguation, n) : QString();
     }
+
+private:
+    mutable std::once_flag loading_;
+    mutable bool loaded_ = false;
+};
+
+}  // namespace
+
+void installQtTranslation(QCoreApplication& application) {
+    QCoreApplication::installTranslator(new QtTranslation(&application));
 }
 
 }  // namespace runtime

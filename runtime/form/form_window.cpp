@@ -76,8 +76,9 @@ QWidget* makeControl(const design::Control& row, QWidget* container) {
 // each of the name screen readers hear it by, a tab and the figure alone, which a spreadsheet
 // pastes as two columns.
 void offerCopyOfResults(FormWindow& window, const std::vector<FittedLabel*>& results) {
-    const QKeySequence key(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    auto* copyAll = new QAction(QStringLiteral("复制全部结果\t") + key.toString(QKeySequence::NativeText), &window);
+    auto* copyAll = new QAction(QStringLiteral("复制全部结果"), &window);
+    // Its key works from anywhere in the window, as every result carries the action.
+    copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     for (FittedLabel* result : results) result->addAction(copyAll);
     QObject::connect(copyAll, &QAction::triggered, &window, [&window, results] {
         QStringList lines;
@@ -90,8 +91,6 @@ void offerCopyOfResults(FormWindow& window, const std::vector<FittedLabel*>& res
         copyText(lines.join(u'\n'));
         window.form().announce(QStringLiteral("已复制全部结果"));
     });
-    auto* shortcut = new QShortcut(key, &window);
-    QObject::connect(shortcut, &QShortcut::activated, copyAll, &QAction::trigger);
 }
 
 bool takesFocus(design::Kind kind) { return kind == design::Kind::TextBox || kind == design::Kind::Button; }
