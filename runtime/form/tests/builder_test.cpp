@@ -199,7 +199,6 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("asDesigned");
         QTest::newRow("as_designed") << " 11.93161" << true;
-        QTest::newRow("drawn_smaller") << " 1.931694" << false;
         QTest::newRow("too_long_even_broken") << kTooLong << false;
     }
     void result_drawn_any_way_is_shown_and_heard_whole() {
