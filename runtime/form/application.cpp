@@ -7,6 +7,7 @@
 
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
@@ -17,19 +18,7 @@
 namespace runtime {
 namespace detail {
 
-namespace {
-
-// glibc gives each thread that allocates an arena of its own, whose pages are not reused by the
-// others: the few threads of a calculator (this one, Qt's X11 reader) allocate little, so one
-// arena serves them all, and start-up touches fewer pages (bench/README.md).
-std::thread loadInTheSharedArena() {
-    mallopt(M_ARENA_MAX, 1);
-    return std::thread([] { FcInit(); });
-}
-
-}  // namespace
-
-FontConfigurationLoader::FontConfigurationLoader() : loading(loadInTheSharedArena()) {}
+FontConfigurationLoader::FontConfigurationLoader() : loading([] { FcInit(); }) {}
 
 FontConfigurationLoader::~FontConfigurationLoader() { finish(); }
 
@@ -100,8 +89,22 @@ Application::Application(int& argc, char** argv, const QString& name, const QStr
     installQtTranslation(*this);
 }
 
+namespace {
+
+// glibc gives each thread that allocates an arena of its own, whose pages the others never
+// reuse: a calculator's few threads (the font loader, Qt's X11 reader) allocate little, so one
+// arena serves them all, and start-up touches fewer pages (bench/README.md).
+void shareOneMallocArena() {
+#ifdef M_ARENA_MAX
+    mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
+}  // namespace
+
 int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindow> (*create)()) {
     if (const auto status = answerCommandLine(argc, argv, program)) return *status;
+    shareOneMallocArena();  // before the font loader's thread starts
     startup.program = &program;
     startup.previous = qInstallMessageHandler(holdStartupMessage);
     Application application(argc, argv, qs(program.name), qs(program.desktopId));
@@ -121,11 +124,14 @@ namespace {
 // Qt's own Simplified Chinese, from where Qt keeps its translations (on Debian, the package
 // qt6-translations-l10n), read the first time Qt asks for one of its texts: a window shows
 // none of them until a menu or a message box opens. Without the file, Qt's texts stay English.
+// Qt asks holding its translators' lock for reading, which loading takes again for reading;
+// no thread waits to write it, as translators are installed only before the window opens.
 class QtTranslation : public QTranslator {
 public:
     using QTranslator::QTranslator;
 
-    bool isEmpty() const override { return !loaded_ || QTranslator::isEmpty(); }  // asks for no LanguageChange
+    // Empty until read, so that installing it sends no LanguageChange that would read it at once.
+    bool isEmpty() const override { return !loaded_ || QTranslator::isEmpty(); }
     QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
         std::call_once(loading_, [this] {
             loaded_ = const_cast<QtTranslation*>(this)->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
@@ -135,7 +141,7 @@ public:
 
 private:
     mutable std::once_flag loading_;
-    mutable bool loaded_ = false;
+    mutable std::atomic<bool> loaded_ = false;
 };
 
 }  // namespace

@@ -79,6 +79,7 @@ void offerCopyOfResults(FormWindow& window, const std::vector<FittedLabel*>& res
     auto* copyAll = new QAction(QStringLiteral("复制全部结果"), &window);
     // Its key works from anywhere in the window, as every result carries the action.
     copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyAll->setShortcutVisibleInContextMenu(true);  // as the menu's own items show theirs
     for (FittedLabel* result : results) result->addAction(copyAll);
     QObject::connect(copyAll, &QAction::triggered, &window, [&window, results] {
         QStringList lines;

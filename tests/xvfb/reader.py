@@ -3,12 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Both calculators heard from outside, as a screen reader hears them, on the buses of
 # `session.sh --accessibility`: AT-SPI places the window where X11 has it and every control
-# inside it, at whatever QT_SCALE_FACTOR says, and each control takes a click in the middle of
-# the box AT-SPI gives it; the window tells of its activation, each field of the figures typed
-# into it, and on calculate every result of its new text and a notification of what it says,
-# which screen readers speak as it shows; on clear, every result tells of its text going. Each
-# step waits for what it leads to. With --locale, the programs run under that C library locale,
-# found in LOCPATH.
+# inside it, at whatever QT_SCALE_FACTOR says, and each control takes a click 2 px inside a
+# corner of the box AT-SPI gives it. The window tells of its activation, each field of its
+# focus and of the figures typed into it, the button of the focus Tab gives it; on calculate,
+# every result tells of its new text and a notification shows what screen readers speak; on
+# clear, every result tells of its text going. Each step waits for what it leads to. With
+# --locale, the programs run under that C library locale, found in LOCPATH.
 # usage: reader.py [--locale LOCPATH NAME] SAVECALC LOANCALC
 import os, re, subprocess, sys, time
 
@@ -16,11 +16,13 @@ import pyatspi
 from gi.repository import GLib
 
 # Title; the fields by accessible name and what is typed into each; the calculate and clear
-# buttons; the results' accessible names; the notification the calculation shows.
+# buttons; the results by accessible name, with what each shows; the notification the
+# calculation shows.
 RUNS = [
-    ("Quendrel", [("每月存款额", "1000"), ("银行年利率", "2.25"), ("存入期数", "12")], "计算", "清空", {"本利和"}, "本利和：12146.25元"),
+    ("Quendrel", [("每月存款额", "1000"), ("银行年利率", "2.25"), ("存入期数", "12")], "计算", "清空", {"本利和": "12146.25元"}, "本利和：12146.25元"),
     ("Maribosk", [("贷款金额(万元)", "20"), ("贷款期(单位：月)", "60"), ("偿还次数", "12"), ("月利率(%)", "0.465")], "确认", "清除",
-     {"每隔几个月偿还一次", "每次偿还金额", "偿还总额"}, "每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"),
+     {"每隔几个月偿还一次": " 5", "每次偿还金额": " 1.931692", "偿还总额": "23.1803"},
+     "每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"),
 ]
 SCALE = os.environ.get("QT_SCALE_FACTOR", "1")
 
@@ -57,18 +59,6 @@ def xdotool(*args, until=lambda: True, awaited=None):
     settle(until) or awaited is None or sys.exit(f"FAIL: {awaited} in {DEADLINE - START:.0f} s; heard: {[event[:2] for event in heard[-12:]]}")
 
 
-# The X windows shown with that title, once there is one. The search is made again until then,
-# as one fails whenever a window goes away during it (the last program's, say).
-def shown_window(title):
-    found = []
-
-    def search():
-        found[:] = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True, text=True).stdout.split()[:1]
-        return found
-    settle(search)
-    return found
-
-
 def accessible_window(title):
     return next((w for app in pyatspi.Registry.getDesktop(0) if app for w in app if w and w.name == title), None)
 
@@ -93,10 +83,14 @@ def misplaced(title, window):
     return wrong
 
 
-# The middle of the box AT-SPI gives the control of that name and role, on the desktop.
-def middle(title, name, role):
-    x, y, w, h = extents(pyatspi.utils.findDescendant(accessible_window(title), lambda a: a.name == name and a.getRoleName() == role))
-    return x + w // 2, y + h // 2
+# A point 2 px inside the box AT-SPI gives the control of that name and role, on the desktop,
+# at its top left or its bottom right corner: one of them misses the control wherever the box
+# is more than 2 px out.
+def corner(title, name, role, bottom_right=False):
+    control = pyatspi.utils.findDescendant(accessible_window(title), lambda a: a.name == name and a.getRoleName() == role)
+    control or sys.exit(f"FAIL: no {role} {name} in {title}")
+    x, y, w, h = extents(control)
+    return (x + w - 3, y + h - 3) if bottom_right else (x + 2, y + 2)
 
 
 def main():
@@ -108,10 +102,11 @@ def main():
             heard.append((e.type, e.source.name, e.source.getRoleName(), e.detail1, e.any_data))
         except GLib.Error:  # from a program that has ended
             pass
-    for event in ("window:activate", "object:text-changed", "object:state-changed:showing"):
+    for event in ("window:activate", "object:text-changed", "object:state-changed:showing", "object:state-changed:focused"):
         pyatspi.Registry.registerEventListener(listen, event)
     told = lambda kind: {name for event, name, *_ in heard if event.endswith(kind)}
-    typed = lambda field: "".join(data for event, name, _, _, data in heard if event.endswith("insert") and name == field)
+    inserted = lambda control: "".join(data for event, name, _, _, data in heard if event.endswith("insert") and name == control)
+    focused = lambda control: ("object:state-changed:focused", control, 1) in [(event, name, on) for event, name, _, on, _ in heard]
     locale, programs = {}, sys.argv[1:]
     if programs[0] == "--locale":
         locale, programs = {"LOCPATH": programs[1], "LC_ALL": programs[2]}, programs[3:]
@@ -123,21 +118,24 @@ def main():
         # sanitizers, the programs' exit is not checked for leaks here.
         running = subprocess.Popen([path], stderr=subprocess.DEVNULL,
                                    env=dict(os.environ, **locale, ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"))
-        window = shown_window(title) or sys.exit(f"FAIL: no window titled {title}")
         settle(lambda: ("window:activate", title) in [event[:2] for event in heard]) or sys.exit(f"FAIL: the window {title} told of no activation")
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True, text=True).stdout.split()[:1]
+        window or sys.exit(f"FAIL: no X window shown titled {title}")
         settle(lambda: not misplaced(title, window[0]))
         check(f"{program}'s controls AT-SPI places otherwise than X11 at {SCALE} x", [], misplaced(title, window[0]))
         for name, text in inputs:
-            xdotool("mousemove", *middle(title, name, "text"), "click", 1, "type", text, until=lambda: typed(name) == text,
-                    awaited=f"{name} did not tell of {text!r} typed into it")
+            xdotool("mousemove", *corner(title, name, "text", bottom_right=True), "click", 1, "type", text,
+                    until=lambda: focused(name) and inserted(name) == text, awaited=f"{name} did not tell of its focus and {text!r} typed into it")
+        # Tab leads from the last field to the button that calculates.
+        xdotool("key", "Tab", until=lambda: focused(calculate), awaited=f"{calculate} did not tell of the focus Tab gave it")
         heard.clear()
         shown = lambda: ("object:state-changed:showing", said, "notification", 1) in [event[:4] for event in heard]
-        xdotool("mousemove", *middle(title, calculate, "push button"), "click", 1, until=lambda: after <= told("insert") and shown(),
+        xdotool("mousemove", *corner(title, calculate, "push button"), "click", 1, until=lambda: after.keys() <= told("insert") and shown(),
                 awaited=f"the results of {title} not told to screen readers, or no notification {said!r}")
-        check(f"{program}'s results that told screen readers of their new text", after, told("insert") & after)
+        check(f"{program}'s results as they told screen readers of them", after, {name: inserted(name) for name in after})
         heard.clear()
-        xdotool("mousemove", *middle(title, clear, "push button"), "click", 1, until=lambda: after <= told("delete"))
-        check(f"{program}'s results that told them of clear", after, told("delete") & after)
+        xdotool("mousemove", *corner(title, clear, "push button"), "click", 1, until=lambda: after.keys() <= told("delete"))
+        check(f"{program}'s results that told them of clear", set(after), told("delete") & set(after))
         # The desktop's quit key ends one program and its close key the other, as the close box would.
         key = "ctrl+q" if program == "savecalc" else "ctrl+w"
         xdotool("key", key, until=lambda: running.poll() is not None, awaited=f"{program} did not end on {key}")

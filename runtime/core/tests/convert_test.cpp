@@ -56,7 +56,6 @@ TEST_P(TextToNumber, reads_the_number_the_text_begins_with) {
 
 INSTANTIATE_TEST_SUITE_P(Plain, TextToNumber, testing::Values(
     TextRow{"empty", u"", 0},
-    TextRow{"decimal", u"2.25", 2.25},
     TextRow{"leading_point", u".5", 0.5},
     TextRow{"lone_minus", u"-", 0},
     TextRow{"leading_zeros", u"+000123.0100", 123.01},

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QRawFont>
 #include <QToolTip>
 
 namespace {
@@ -31,12 +32,13 @@ constexpr Control kControls[] = {
     {"WesternField", Kind::TextBox, "Form1", 1500, 2700, 1200, 300, 9, "", kTimes12, standard},
     {"Coloured", Kind::TextBox, "Form1", 0, 3000, 1200, 300, 10, "", kKai10, background(kCyan).withText(kBlue)},
     {"Sum", Kind::Label, "Form1", 1500, 3000, 1200, 300, 11, "", kKai10, standard},
+    {"Words", Kind::Label, "Form1", 0, 3300, 840, 495, 12, "", kKai10, background(kCyan)},  // 56 x 33 px, for two lines
 };
 
-constexpr AccessibleName kNames[] = {{"Result", "结果"}, {"Sum", "合计"}};
+constexpr AccessibleName kNames[] = {{"Result", "结果"}, {"Sum", "合计"}, {"Words", "说明"}};
 
 constexpr Window kDesign{
-    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 3300,
+    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 3900,
     .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
 };
 
@@ -54,7 +56,7 @@ struct EventCount : QObject {
 
 const QString kTooLong = " 1" + QString(44, '0') + ".000000";  // wider than the box at any legible size
 
-enum class Gesture { Drag, SelectAll, DoubleClick, ThirdClick, ClickElsewhere, ClickAtTheEnd, NewFigure };
+enum class Gesture { Drag, DragAcross, SelectAll, DoubleClick, ThirdClick, ClickElsewhere, ClickAtTheEnd, NewFigure };
 
 }  // namespace
 
@@ -71,16 +73,18 @@ class BuilderTest : public runtime::testing::WindowFixture {
     void perform(Gesture gesture, QWidget* label) {
         const int y = label->height() * 3 / 4;
         switch (gesture) {
-        case Gesture::Drag: {  // each step awaits its repaint, as the window on screen shows it
+        case Gesture::Drag:
+        case Gesture::DragAcross: {  // each step awaits its repaint, as the window on screen shows it
+            const int from = gesture == Gesture::Drag ? 19 : 1, to = gesture == Gesture::Drag ? 37 : label->width() - 2;
             EventCount painted(QEvent::Paint);
             label->installEventFilter(&painted);
-            QTest::mousePress(label, Qt::LeftButton, {}, QPoint(19, y));
+            QTest::mousePress(label, Qt::LeftButton, {}, QPoint(from, y));
             QVERIFY(QTest::qWaitFor([&] { return painted.count > 0; }, kWindowSystemWaitMs));  // taking the focus
             painted.count = 0;
-            QMouseEvent drag(QEvent::MouseMove, QPointF(37, y), label->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::LeftButton, {});
+            QMouseEvent drag(QEvent::MouseMove, QPointF(to, y), label->mapToGlobal(QPointF(to, y)), Qt::NoButton, Qt::LeftButton, {});
             QApplication::sendEvent(label, &drag);
             QVERIFY2(QTest::qWaitFor([&] { return painted.count > 0; }, kWindowSystemWaitMs), "not repainted with the selection");
-            return QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(37, y));
+            return QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(to, y));
         }
         case Gesture::SelectAll: return QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
         case Gesture::DoubleClick: return QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(20, y));
@@ -199,6 +203,7 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("asDesigned");
         QTest::newRow("as_designed") << " 11.93161" << true;
+        QTest::newRow("drawn_smaller") << " 1.931694" << false;
         QTest::newRow("too_long_even_broken") << kTooLong << false;
     }
     void result_drawn_any_way_is_shown_and_heard_whole() {
@@ -287,6 +292,8 @@ private slots:
     // Liberation Serif, standing in for Times New Roman, has no Chinese, and the Kai face no euro.
     void every_character_is_drawn_by_a_face_that_has_it() {
         fill({"WesternField", "Field"}, {QStringLiteral("12个月"), QStringLiteral("5€")});
+        QVERIFY(!QRawFont::fromFont(control("WesternField")->font()).supportsCharacter(U'个'));
+        QVERIFY(!QRawFont::fromFont(control("Field")->font()).supportsCharacter(U'€'));
         QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
     }
 
@@ -341,6 +348,8 @@ private slots:
         QTest::newRow("mark_is_copied_as_the_whole_figure") << "Result" << kTooLong << Gesture::DoubleClick << kTooLong.trimmed();
         QTest::newRow("click_elsewhere_after_a_double_click_selects_nothing") << "Result" << kTooLong << Gesture::ClickElsewhere << "kept";
         QTest::newRow("caption_that_is_no_result_selects_nothing") << "OnPanel" << "说明" << Gesture::DoubleClick << "kept";
+        // Drawn as "principal " over "sum": the drag crosses the second line.
+        QTest::newRow("drag_across_a_second_line_selects_that_line") << "Words" << "principal sum" << Gesture::DragAcross << "sum";
     }
     void gesture_selects_what_ctrl_c_copies() {
         QFETCH(QString, label);
