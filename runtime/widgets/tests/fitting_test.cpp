@@ -66,6 +66,9 @@ private slots:
         // Broken between words, before broken inside one: a word of 9 letters is wider than the box
         // down to 13 px; broken anywhere, 8 letters a line fit at 13 px.
         QTest::newRow("broken_between_words_when_smaller") << Fitted{words, false, kai(14), "principal sum", QStringList{"principal ", "sum"}, 12, false};
+        // Its blanks dropped, it would fit broken at its own size; drawn otherwise than designed, it
+        // is broken one size smaller, never larger: 15 characters are too many for one line at 9 px.
+        QTest::newRow("blanks_dropped_and_broken_one_size_smaller") << Fitted{words, false, kai(14), QString(9, ' ') + "monthly deposit", QStringList{"monthly ", "deposit"}, 13, false};
         // Broken anywhere: a figure has no break between its digits, and 14 digits need 63 px at 9 px.
         QTest::newRow("broken_anywhere_at_its_own_size") << Fitted{words, false, kai(14), "1594921.183121", QStringList{"1594921.", "183121"}, 14, false};
         // 30 digits fit only at 9 px, 4.5 px a digit, on three lines.
