@@ -15,14 +15,16 @@ done
 while [ $# -gt 0 ]; do
   program=$1 expected=$(basename "$2" .desktop)
   shift 2
-  # libwayland logs each request the program sends.
-  WAYLAND_DEBUG=client "$program" 2>"$XDG_RUNTIME_DIR/log" &
-  until grep -aq 'set_app_id(' "$XDG_RUNTIME_DIR/log"; do
+  # libwayland logs each request the program sends, to a log of the program's own.
+  log=$XDG_RUNTIME_DIR/$(basename "$program").log
+  WAYLAND_DEBUG=client "$program" 2>"$log" &
+  until grep -aq 'set_app_id("[^"]*")' "$log"; do
     [ $SECONDS -lt $deadline ] && kill -0 $! 2>/dev/null || { echo "FAIL: $program sent no app id"; exit 1; }
     sleep 0.05
   done
   kill $!
-  sent=$(grep -ao 'set_app_id("[^"]*")' "$XDG_RUNTIME_DIR/log")
+  wait $! 2>/dev/null || true
+  sent=$(grep -ao 'set_app_id("[^"]*")' "$log")
   [ "$sent" = "set_app_id(\"$expected\")" ] || { echo "FAIL: $program sent $sent, not $expected"; exit 1; }
   echo "ok: $(basename "$program") is $expected"
 done
