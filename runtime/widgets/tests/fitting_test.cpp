@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quendrel calculators team
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fitted_label.h"
 #include "fitting.h"
 #include "ink.h"
 
 #include <QPainter>
+#include <QWindow>
 #include <QtTest>
 #include <vector>
 
@@ -81,6 +83,9 @@ private slots:
         // A glyph drawn beyond its advance: Liberation Serif's "j" inks left of a left-aligned
         // line's start at every size, so only the mark shows whole: (56 - 2) / 8 of its 8 px "#".
         QTest::newRow("ink_left_of_the_line_it_is_aligned_to") << Fitted{words, false, face("Liberation Serif", 16), "jet", QStringList{"######"}, 16, false};
+        // Lines are a leading apart: two lines of Liberation Serif at 16 px take 2 x 17.73 + 0.69 px,
+        // more than the box's 36; at 15 px each word of 48.3 px fits a line.
+        QTest::newRow("leading_between_lines_counted") << Fitted{QSize(56, 36), false, face("Liberation Serif", 16), "mamma summer", QStringList{"mamma ", "summer"}, 15, false};
         QTest::newRow("blanks_laid_out_as_they_are") << Fitted{figure, true, kai(14), "   ", QStringList{"   "}, 14, true};
         // Ink on a side column is judged in device pixels: eight 9s fill the box exactly and ink its
         // first and last column at one device pixel a pixel, but clear the outermost device columns at two.
@@ -112,6 +117,21 @@ private slots:
         }
     }
 
+
+    // Eight 9s ink the box's side columns at one device pixel a pixel, not at two (see the rows above).
+    void caption_is_fitted_again_on_a_screen_of_other_pixels() {
+        QCOMPARE(QGuiApplication::screens().size(), 2);  // the second of two device pixels a pixel
+        runtime::FittedLabel label;
+        label.setFont(kai(14));
+        label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label.resize(56, 29);
+        label.setCaption(" 99999999");
+        label.show();
+        const int onTheFirst = label.shownFont().pixelSize();
+        label.windowHandle()->setScreen(QGuiApplication::screens().at(1));
+        QTRY_COMPARE(label.devicePixelRatioF(), 2.0);
+        QCOMPARE(QList<int>({onTheFirst, label.shownFont().pixelSize()}), QList<int>({13, 14}));
+    }
 };
 
 QTEST_MAIN(FittingTest)
