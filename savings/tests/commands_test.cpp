@@ -33,9 +33,6 @@ QStringList total(const char* shown) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, Calculate, testing::Values(
     Row{"year_of_thousands", "1000", "2.25", "12", total("12146.25元")},
-    // 0.1万 yuan, 22.5‰ and a year are the first row's 1000, 2.25 % and 12 months.
-    Row{"each_field_in_its_unit", QStringLiteral("0.1万"), QStringLiteral("22.5‰"), QStringLiteral("1年"), total("12146.25元")},
-    Row{"fractional_count_drops_trailing_zero", "1000", "2.25", "2.5", total("2508.2元")},
     // The smallest figures each field takes. 0.12 deposited, and 0.01 × 2.25 % / 12 × (1 + 2 + … + 12)
     // = 0.0014625 of interest.
     Row{"deposit_of_a_cent", "0.01", "2.25", "12", total("0.12元")},

@@ -26,9 +26,8 @@ private slots:
         // The picture from the window's top-left corner, right of the banner and through the corner
         // picture's clear pixels.
         const QImage shot = window->grab().toImage(), background(":/savings/background.gif");
-        for (const QRect& shown : {QRect(282, 0, 22, 56), QRect(0, 0, 4, 4)}) {
+        for (const QRect& shown : {QRect(282, 0, 22, 56), QRect(0, 0, 4, 4)})
             QCOMPARE(shot.copy(shown).convertToFormat(QImage::Format_RGB32), background.copy(shown).convertToFormat(QImage::Format_RGB32));
-        }
         // The pictures compiled in are the files' own, as Qt reads them.
         QCOMPARE(control<QLabel>("Image1")->pixmap().toImage(), QPixmap(":/savings/corner.gif").toImage());
         for (const int size : {16, 32}) QCOMPARE(window->windowIcon().pixmap(size).toImage(), QIcon(":/savings/savecalc.ico").pixmap(size).toImage());

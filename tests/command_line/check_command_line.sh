@@ -51,7 +51,6 @@ for program in "$@"; do
   help="-h, --help.*-v, --version.*-platform.*man $p$"
   row help_in_english 0 out en 10 "^Usage: $p .*$help" LANG=C QT_DEBUG_PLUGINS=1 -- --help
   row help_short_in_chinese 0 out zh 10 "^用法：$p .*$help" LANG=zh_CN.UTF-8 QT_DEBUG_PLUGINS=1 -- -h
-  row version_in_english 0 out en 1 "^$p \(.+\) $version$" LANG=C QT_DEBUG_PLUGINS=1 -- --version
   row version_short_in_chinese 0 out zh 1 "^$p（.+）$version$" LANG=zh_CN.UTF-8 QT_DEBUG_PLUGINS=1 -- -v
   row version_in_the_first_language_spoken 0 out zh 1 "^$p（" LANGUAGE=fr:zh_CN:en LANG=en_US.UTF-8 -- -v
   row version_english_where_language_prefers_it 0 out en 1 "^$p \(" LANGUAGE=en LANG=zh_CN.UTF-8 -- -v

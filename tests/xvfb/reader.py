@@ -24,7 +24,6 @@ RUNS = [
      {"每隔几个月偿还一次": " 5", "每次偿还金额": " 1.931692", "偿还总额": "23.1803"},
      "每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。"),
 ]
-SCALE = os.environ.get("QT_SCALE_FACTOR", "1")
 
 
 def check(what, expected, actual):
@@ -93,10 +92,10 @@ def corner(title, name, role, bottom_right=False):
     return (x + w - 3, y + h - 3) if bottom_right else (x + 2, y + 2)
 
 
-def main():
-    global heard
-    heard = []
+heard = []  # the events that came, as (type, name, role, detail1, any_data)
 
+
+def main():
     def listen(e):
         try:
             heard.append((e.type, e.source.name, e.source.getRoleName(), e.detail1, e.any_data))
@@ -122,7 +121,7 @@ def main():
         window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True, text=True).stdout.split()[:1]
         window or sys.exit(f"FAIL: no X window shown titled {title}")
         settle(lambda: not misplaced(title, window[0]))
-        check(f"{program}'s controls AT-SPI places otherwise than X11 at {SCALE} x", [], misplaced(title, window[0]))
+        check(f"{program}'s controls AT-SPI places otherwise than X11 at {os.environ.get('QT_SCALE_FACTOR', '1')} x", [], misplaced(title, window[0]))
         for name, text in inputs:
             xdotool("mousemove", *corner(title, name, "text", bottom_right=True), "click", 1, "type", text,
                     until=lambda: focused(name) and inserted(name) == text, awaited=f"{name} did not tell of its focus and {text!r} typed into it")
