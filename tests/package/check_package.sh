@@ -9,8 +9,10 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
-for app in savecalc loancalc; do desktop-file-validate "$scratch/root/usr/share/applications/io.github.quendrel.$app.desktop"; done
-for app in savecalc loancalc; do appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/io.github.quendrel.$app.metainfo.xml" >/dev/null; done
+for app in savecalc loancalc; do
+  desktop-file-validate "$scratch/root/usr/share/applications/io.github.quendrel.$app.desktop"
+  appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/io.github.quendrel.$app.metainfo.xml" >/dev/null
+done
 echo "ok: menu entries and metainfo validate"
 for page in "savecalc 零存整取存款计算器" "loancalc 等额分期还款计算器"; do
   set -- $page
