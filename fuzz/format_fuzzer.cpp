@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quendrel calculators team
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "convert.h"
+#include "number_format.h"
 #include "fuzz_locale.h"
 
 #include <cmath>

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "convert.h"
+#include "number_format.h"
+#include "text_to_number.h"
 
 #include <QString>
 
