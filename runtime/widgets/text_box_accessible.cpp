@@ -6,15 +6,14 @@
 
 #include "accessible_factory.h"
 
-#include <QAccessibleWidget>
 #include <algorithm>
 
 namespace runtime {
 namespace {
 
-class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
+class TextBoxAccessible : public BridgeWidgetAccessible, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
 public:
-    explicit TextBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit TextBoxAccessible(QWidget* box) : BridgeWidgetAccessible(box, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -75,6 +74,6 @@ private:
 
 }  // namespace
 
-void installTextBoxAccessibility() { installAccessibleInterface<TextBox, TextBoxAccessible>(); }
+QAccessibleInterface* textBoxAccessible(QWidget* box) { return new TextBoxAccessible(box); }
 
 }  // namespace runtime
