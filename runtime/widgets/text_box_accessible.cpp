@@ -53,9 +53,11 @@ public:
     void removeSelection(int) override { box()->deselect(); }
     QRect characterRect(int offset) const override {
         const QRect shown = box()->characterBox(offset);
-        return shown.isEmpty() ? shown : shown.translated(box()->mapToGlobal(QPoint()));
+        return shown.isEmpty() ? shown : toBridgePixels(box(), shown.translated(box()->mapToGlobal(QPoint())));
     }
-    int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(fromBridgePixels(box(), point)));
+    }
     void scrollToSubstring(int start, int end) override {
         box()->setCursorPosition(end);
         box()->setCursorPosition(start);
