@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 
+#include "accessible_factory.h"
 #include "form_window.h"
 #include "qstring_convert.h"
 
@@ -87,6 +88,7 @@ Application::Application(int& argc, char** argv, const QString& name, const QStr
     setApplicationName(name);
     setDesktopFileName(desktopId);
     installQtTranslation(*this);
+    installAccessibility();
 }
 
 namespace {

@@ -28,7 +28,8 @@ void installQtTranslation(QCoreApplication& application);
 
 /// A calculator's application object: names the program for the desktop (its menu entry,
 /// and through it the icon), and prepares the fonts beside its own start-up. The window's
-/// icon comes from its design, and Qt's own texts are Chinese.
+/// icon comes from its design, Qt's own texts are Chinese, and screen readers are answered as
+/// installAccessibility describes.
 class Application : private detail::FontConfigurationLoader, public QApplication {
 public:
     Application(int& argc, char** argv, const QString& name, const QString& desktopId);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_window.h"
 
-#include "accessible_factory.h"
 #include "fitted_label.h"
 #include "fonts.h"
 #include "frame_box.h"
@@ -109,7 +108,6 @@ QWidget* panelBeneath(std::span<const design::Control> rows, const std::vector<Q
 }  // namespace
 
 FormWindow::FormWindow(const design::Window& design) : looks_(nullptr), form_(this) {
-    installScreenPixelExtents();  // the window's and its controls' places, as screen readers see them
     setObjectName(qs(design.name));
     setWindowTitle(qs(design.title));
     if (!design.icon.empty()) {

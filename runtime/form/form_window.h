@@ -21,6 +21,8 @@ class OuterSize;
 /// itself to them through the by-name form. The desktop's quit and close keys (Ctrl+Q, Ctrl+W)
 /// close it as its close box does.
 class FormWindow : public QWidget {
+    Q_OBJECT  // a class of its own: screen readers' interface for a plain QWidget is Qt's (qt_widget_accessible.cpp)
+
 public:
     using Procedure = std::function<void(Form&)>;
 

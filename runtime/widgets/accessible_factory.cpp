@@ -2,84 +2,79 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible_factory.h"
 
+#include "announcement.h"
+#include "fitted_label.h"
+#include "fitted_label_accessible.h"
+#include "qt_widget_accessible.h"
+#include "text_box.h"
+#include "text_box_accessible.h"
+
+#include <QAction>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QVersionNumber>
+#include <QtMath>
+#include <algorithm>
 
 namespace runtime {
 namespace {
 
-// Qt 6's AT-SPI bridge passes each interface's rect() on as it is, in Qt's device-independent
-// pixels, where X11 and screen readers count the screen's own.
-bool bridgeReportsScaledPixels() {
-    static const bool scaled = QLibraryInfo::version() < QVersionNumber(7) && QGuiApplication::platformName() == QLatin1String("xcb");
-    return scaled;
+// Qt's AT-SPI bridge hands rect(), characterRect() and offsetAtPoint()'s point on as they are, in
+// Qt's pixels, where X11 and screen readers count the screen's own: in Qt 6.0 to 6.10 its adaptor
+// (atspiadaptor.cpp: getExtents, getCharacterExtents, GetOffsetAtPoint) scales none of them.
+bool bridgeCountsScreenPixels() {
+    static const bool screenPixels = QLibraryInfo::version() < QVersionNumber(6, 11) && QGuiApplication::platformName() == QLatin1String("xcb");
+    return screenPixels;
 }
 
-// Qt's interface for a widget, answering as it does but for its place and size, and for the
-// point asked about, which are in the screen's own pixels.
-class ScreenPixels : public QAccessibleInterface {
-public:
-    explicit ScreenPixels(QAccessibleInterface* qts) : qts_(qts), qtsId_(QAccessible::uniqueId(qts)) {}
-    ~ScreenPixels() override { QAccessible::deleteAccessibleInterface(qtsId_); }
+// The screen a widget is on, where Qt draws it at a scale of its own and the bridge counts its pixels.
+const QScreen* scaledScreenOf(const QWidget* widget) {
+    const QScreen* screen = widget && bridgeCountsScreenPixels() ? widget->screen() : nullptr;
+    return screen && screen->devicePixelRatio() != 1 ? screen : nullptr;
+}
 
-    QRect rect() const override {
-        const QRect rect = qts_->rect();
-        const QScreen* screen = shownOn();
-        if (rect.isEmpty() || !screen) return rect;
-        const QPoint origin = screen->geometry().topLeft();
-        const qreal scale = screen->devicePixelRatio();
-        return QRect(origin + (rect.topLeft() - origin) * scale, rect.size() * scale);
-    }
-    // Qt finds the child whose rect() holds the point, and each child's is in screen pixels too.
-    QAccessibleInterface* childAt(int x, int y) const override { return qts_->childAt(x, y); }
+// Where Qt scales some screen, the Qt widgets' own interfaces are replaced by ones that answer as
+// they do in the bridge's pixels; elsewhere Qt's are left as they are.
+bool qtScalesAScreen() {
+    if (!bridgeCountsScreenPixels()) return false;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [](const QScreen* screen) { return screen->devicePixelRatio() != 1; });
+}
 
-    bool isValid() const override { return qts_->isValid(); }
-    QObject* object() const override { return qts_->object(); }
-    QWindow* window() const override { return qts_->window(); }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override { return qts_->relations(match); }
-    QAccessibleInterface* focusChild() const override { return qts_->focusChild(); }
-    QAccessibleInterface* parent() const override { return qts_->parent(); }
-    QAccessibleInterface* child(int index) const override { return qts_->child(index); }
-    int childCount() const override { return qts_->childCount(); }
-    int indexOfChild(const QAccessibleInterface* child) const override { return qts_->indexOfChild(child); }
-    QString text(QAccessible::Text kind) const override { return qts_->text(kind); }
-    void setText(QAccessible::Text kind, const QString& text) override { qts_->setText(kind, text); }
-    QAccessible::Role role() const override { return qts_->role(); }
-    QAccessible::State state() const override { return qts_->state(); }
-    QColor foregroundColor() const override { return qts_->foregroundColor(); }
-    QColor backgroundColor() const override { return qts_->backgroundColor(); }
-    void* interface_cast(QAccessible::InterfaceType type) override { return qts_->interface_cast(type); }
-    void virtual_hook(int id, void* data) override { qts_->virtual_hook(id, data); }
-
-private:
-    const QScreen* shownOn() const {
-        const auto* widget = qobject_cast<const QWidget*>(qts_->object());
-        return widget ? widget->screen() : nullptr;
-    }
-
-    QAccessibleInterface* qts_;
-    QAccessible::Id qtsId_;  // the cache keeps Qt's interface too, under an id of its own
-};
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
+    if (auto* action = qobject_cast<QAction*>(object)) return qtScalesAScreen() ? menuItemAccessible(action) : nullptr;
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String(TextBox::staticMetaObject.className())) return textBoxAccessible(widget);
+    if (className == QLatin1String(FittedLabel::staticMetaObject.className())) return fittedLabelAccessible(widget);
+    // Screen readers see an announcement as a notification, named by what it says.
+    if (className == QLatin1String(Announcement::staticMetaObject.className())) return new BridgeWidgetAccessible(widget, QAccessible::Notification);
+    return qtScalesAScreen() ? qtWidgetAccessible(className, widget) : nullptr;
+}
 
 }  // namespace
 
-QAccessibleInterface* inScreenPixels(QAccessibleInterface* face) {
-    return face && bridgeReportsScaledPixels() ? new ScreenPixels(face) : face;
+QRect toBridgePixels(const QWidget* widget, const QRect& rect) {
+    const QScreen* screen = scaledScreenOf(widget);
+    if (!screen || rect.isEmpty()) return rect;
+    // Qt keeps each screen's top-left corner where X11 has it and scales from there.
+    const QPointF origin = screen->geometry().topLeft();
+    const qreal scale = screen->devicePixelRatio();
+    return QRectF(origin + (QPointF(rect.topLeft()) - origin) * scale, QSizeF(rect.size()) * scale).toRect();
 }
 
-void installScreenPixelExtents() {
-    static const bool installed = !bridgeReportsScaledPixels() || (QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
-        // Qt makes its own interface for the widget, which the cache then holds twice: for the
-        // widget, the one made here; under an id of its own, Qt's, which goes with it.
-        static bool asking = false;
-        if (asking || !object->isWidgetType()) return nullptr;
-        asking = true;
-        QAccessibleInterface* qts = QAccessible::queryAccessibleInterface(object);
-        asking = false;
-        return qts ? new ScreenPixels(qts) : nullptr;
-    }), true);
+QPoint fromBridgePixels(const QWidget* widget, const QPoint& point) {
+    const QScreen* screen = scaledScreenOf(widget);
+    if (!screen) return point;
+    const QPointF origin = screen->geometry().topLeft();
+    const QPointF scaled = origin + (QPointF(point) - origin) / screen->devicePixelRatio();
+    return QPoint(qFloor(scaled.x()), qFloor(scaled.y()));  // the pixel of Qt's that holds it
+}
+
+void installAccessibility() {
+    // After the QApplication's own factory, which is asked last.
+    static const bool installed = (QAccessible::installFactory(interfaceFor), true);
     Q_UNUSED(installed);
 }
 

@@ -2,30 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAccessible>
-#include <QWidget>
+#include <QAccessibleWidget>
 
 namespace runtime {
 
-/// `face` itself, or, where Qt's AT-SPI bridge would report its place and size in Qt's scaled
-/// pixels, `face` reporting them in the screen's own, as X11 and screen readers count them.
-QAccessibleInterface* inScreenPixels(QAccessibleInterface* face);
+/// Has Qt's accessibility answer for the runtime's own widgets (text boxes, fitted labels,
+/// announcements) with their own interfaces and, where Qt's AT-SPI bridge passes places on in
+/// Qt's scaled pixels, for the Qt widgets and menus the windows show too, so that every place
+/// and size screen readers are told is in the screen's own pixels. Installed once, however
+/// often it is called, after the QApplication.
+void installAccessibility();
 
-/// Has every widget's interface that Qt makes itself (buttons, frames, images, windows) report
-/// in the screen's own pixels, as inScreenPixels does. Done once, before any of the project's
-/// own factories.
-void installScreenPixelExtents();
+/// `rect`, a place on the screen in Qt's pixels, in the pixels Qt's accessibility bridge hands
+/// on to screen readers for `widget`'s screen: the screen's own on X11, where Qt scales.
+QRect toBridgePixels(const QWidget* widget, const QRect& rect);
+/// A point in the bridge's pixels for `widget`'s screen, in Qt's: the inverse of toBridgePixels.
+QPoint fromBridgePixels(const QWidget* widget, const QPoint& point);
 
-/// Has Qt's accessibility answer for every widget of class `Widget` with an `Interface` made
-/// from it, reporting in the screen's own pixels; installed once, however often it is called.
-template <typename Widget, typename Interface>
-void installAccessibleInterface() {
-    installScreenPixelExtents();
-    static const bool installed = (QAccessible::installFactory([](const QString& className, QObject* object) -> QAccessibleInterface* {
-        if (className != QLatin1String(Widget::staticMetaObject.className()) || !object->isWidgetType()) return nullptr;
-        return inScreenPixels(new Interface(static_cast<QWidget*>(object)));
-    }), true);
-    Q_UNUSED(installed);
-}
+/// Qt's own interface for a widget, reporting its place and size in the bridge's pixels.
+class BridgeWidgetAccessible : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QRect rect() const override { return toBridgePixels(widget(), QAccessibleWidget::rect()); }
+};
 
 }  // namespace runtime

@@ -2,23 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcement.h"
 
-#include "accessible_factory.h"
-
-#include <QAccessibleWidget>
-
 namespace runtime {
 
-namespace {
-
-// Screen readers see an announcement as a notification, named by what it says.
-struct AnnouncementAccessible : QAccessibleWidget {
-    explicit AnnouncementAccessible(QWidget* announcement) : QAccessibleWidget(announcement, QAccessible::Notification) {}
-};
-
-}  // namespace
-
 Announcement::Announcement(QWidget* window) : QWidget(window) {
-    installAccessibleInterface<Announcement, AnnouncementAccessible>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
     hide();

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fitted_label.h"
 
-#include "fitted_label_accessible.h"
-
 #include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
@@ -29,7 +27,7 @@ struct FittedLabel::Fit {
     }
 };
 
-FittedLabel::FittedLabel(QWidget* parent) : QLabel(parent) { installFittedLabelAccessibility(); }
+FittedLabel::FittedLabel(QWidget* parent) : QLabel(parent) {}
 
 FittedLabel::~FittedLabel() = default;
 

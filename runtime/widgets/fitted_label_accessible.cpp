@@ -6,14 +6,14 @@
 
 #include "accessible_factory.h"
 
-#include <QAccessibleWidget>
+#include <algorithm>
 
 namespace runtime {
 namespace {
 
-class FittedLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class FittedLabelAccessible : public BridgeWidgetAccessible, public QAccessibleTextInterface {
 public:
-    explicit FittedLabelAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit FittedLabelAccessible(QWidget* label) : BridgeWidgetAccessible(label, QAccessible::StaticText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -49,6 +49,6 @@ private:
 
 }  // namespace
 
-void installFittedLabelAccessibility() { installAccessibleInterface<FittedLabel, FittedLabelAccessible>(); }
+QAccessibleInterface* fittedLabelAccessible(QWidget* label) { return new FittedLabelAccessible(label); }
 
 }  // namespace runtime

@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessibleInterface>
+
+class QWidget;
+
 namespace runtime {
 
-/// Has screen readers see each fitted label as static text named by its accessible name where
-/// it has one (the builder names a result by the caption beside it), else by its own caption,
-/// and read its caption itself, whatever the box shows, through the text interface. Done once.
-void installFittedLabelAccessibility();
+/// The interface screen readers see a fitted label through: static text named by its
+/// accessible name where it has one (the builder names a result by the caption beside it),
+/// else by its own caption, whose caption itself, whatever the box shows, is read through the
+/// text interface.
+QAccessibleInterface* fittedLabelAccessible(QWidget* label);
 
 }  // namespace runtime

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_box.h"
 
-#include "text_box_accessible.h"
-
 #include <QPainter>
 #include <algorithm>
 #include <limits>
@@ -11,7 +9,6 @@
 namespace runtime {
 
 TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
-    installTextBoxAccessibility();
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, &TextBox::drawFromOtherFacesWhatTheFaceLacks);
 }

@@ -7,7 +7,7 @@
 namespace runtime {
 
 /// A single-line text box that takes text of any length, read by screen readers as
-/// installTextBoxAccessibility describes.
+/// textBoxAccessible describes.
 /// A box given a font without fallback (QFont::NoFontMerging) draws in that face alone while
 /// it has every character of the text; once the text holds one it lacks, the box lets Qt draw
 /// that one, and any other the face lacks, from another face, from then on.

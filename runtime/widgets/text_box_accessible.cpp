@@ -6,15 +6,14 @@
 
 #include "accessible_factory.h"
 
-#include <QAccessibleWidget>
 #include <algorithm>
 
 namespace runtime {
 namespace {
 
-class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
+class TextBoxAccessible : public BridgeWidgetAccessible, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
 public:
-    explicit TextBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit TextBoxAccessible(QWidget* box) : BridgeWidgetAccessible(box, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -54,9 +53,11 @@ public:
     void removeSelection(int) override { box()->deselect(); }
     QRect characterRect(int offset) const override {
         const QRect shown = box()->characterBox(offset);
-        return shown.isEmpty() ? shown : shown.translated(box()->mapToGlobal(QPoint()));
+        return shown.isEmpty() ? shown : toBridgePixels(box(), shown.translated(box()->mapToGlobal(QPoint())));
     }
-    int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(fromBridgePixels(box(), point)));
+    }
     void scrollToSubstring(int start, int end) override {
         box()->setCursorPosition(end);
         box()->setCursorPosition(start);
@@ -75,6 +76,6 @@ private:
 
 }  // namespace
 
-void installTextBoxAccessibility() { installAccessibleInterface<TextBox, TextBoxAccessible>(); }
+QAccessibleInterface* textBoxAccessible(QWidget* box) { return new TextBoxAccessible(box); }
 
 }  // namespace runtime

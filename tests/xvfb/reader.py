@@ -4,8 +4,10 @@
 # Both calculators heard from outside, as a screen reader hears them, on the buses of
 # `session.sh --accessibility`: AT-SPI places the window where X11 has it and every control
 # inside it, at whatever QT_SCALE_FACTOR says, and each control takes a click 2 px inside a
-# corner of the box AT-SPI gives it. The window tells of its activation, each field of its
-# focus and of the figures typed into it, the button of the focus Tab gives it; on calculate,
+# corner of the box AT-SPI gives it; each character typed lies inside its field, where AT-SPI
+# finds it again; the menus of a field and of a result lie where X11 has them, their items
+# inside. The window tells of its activation, each field of its focus and of the figures typed
+# into it, the button of the focus Tab gives it, a menu of its item Down moves to; on calculate,
 # every result tells of its new text and a notification shows what screen readers speak; on
 # clear, every result tells of its text going. Each step waits for what it leads to. With
 # --locale, the programs run under that C library locale, found in LOCPATH.
@@ -67,45 +69,65 @@ def extents(accessible):
     return e.x, e.y, e.width, e.height
 
 
-# What AT-SPI places otherwise than X11: the window by more than 2 px, or a control outside it.
-def misplaced(title, window):
-    x11 = re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout)
-    left, top, width, height = x11 = tuple(map(int, x11))
-    frame = accessible_window(title)
+def inside(box, within, by=0):
+    (x, y, w, h), (left, top, width, height) = box, within
+    return left - by <= x and x + w <= left + width + by and top - by <= y and y + h <= top + height + by
+
+
+# What AT-SPI places otherwise than X11 of a window or menu: itself by more than 2 px, or a
+# control or item outside it.
+def misplaced(frame, window):
     if frame is None:
-        return ["no window"]
-    wrong = [f"window at {extents(frame)}, X11 {x11}"] if max(abs(a - b) for a, b in zip(extents(frame), x11)) > 2 else []
+        return ["none shown"]
+    x11 = re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout)
+    x11 = tuple(map(int, x11))
+    wrong = [f"{frame.getRoleName()} at {extents(frame)}, X11 {x11}"] if max(abs(a - b) for a, b in zip(extents(frame), x11)) > 2 else []
     for accessible in pyatspi.utils.findAllDescendants(frame, lambda a: True):
-        x, y, w, h = extents(accessible)
-        if w and not (left - 2 <= x and x + w <= left + width + 2 and top - 2 <= y and y + h <= top + height + 2):
-            wrong.append(f"{accessible.getRoleName()} {accessible.name} at {(x, y, w, h)}, outside {x11}")
+        if extents(accessible)[2] and not inside(extents(accessible), x11, 2):
+            wrong.append(f"{accessible.getRoleName()} {accessible.name} at {extents(accessible)}, outside {x11}")
     return wrong
+
+
+# What AT-SPI tells of a field's characters otherwise than where they are drawn: a character's
+# box outside the field's, or a point a quarter into the box not found to be that character.
+def misread(field):
+    text, wrong = field.queryText(), []
+    for i in range(text.characterCount):
+        x, y, w, h = box = tuple(text.getCharacterExtents(i, pyatspi.DESKTOP_COORDS))
+        found = text.getOffsetAtPoint(x + w // 4, y + h // 2, pyatspi.DESKTOP_COORDS)
+        if not inside(box, extents(field)) or found != i:
+            wrong.append(f"{field.name}[{i}] at {box}, in {extents(field)}, found as [{found}]")
+    return wrong
+
+
+def control(title, name, role):
+    found = pyatspi.utils.findDescendant(accessible_window(title), lambda a: a.name == name and a.getRoleName() == role)
+    return found or sys.exit(f"FAIL: no {role} {name} in {title}")
 
 
 # A point 2 px inside the box AT-SPI gives the control of that name and role, on the desktop,
 # at its top left or its bottom right corner: one of them misses the control wherever the box
 # is more than 2 px out.
 def corner(title, name, role, bottom_right=False):
-    control = pyatspi.utils.findDescendant(accessible_window(title), lambda a: a.name == name and a.getRoleName() == role)
-    control or sys.exit(f"FAIL: no {role} {name} in {title}")
-    x, y, w, h = extents(control)
+    x, y, w, h = extents(control(title, name, role))
     return (x + w - 3, y + h - 3) if bottom_right else (x + 2, y + 2)
 
 
-heard = []  # the events that came, as (type, name, role, detail1, any_data)
+heard = []  # the events that came, as (type, name, role, detail1, any_data, source)
 
 
 def main():
     def listen(e):
         try:
-            heard.append((e.type, e.source.name, e.source.getRoleName(), e.detail1, e.any_data))
+            heard.append((e.type, e.source.name, e.source.getRoleName(), e.detail1, e.any_data, e.source))
         except GLib.Error:  # from a program that has ended
             pass
     for event in ("window:activate", "object:text-changed", "object:state-changed:showing", "object:state-changed:focused"):
         pyatspi.Registry.registerEventListener(listen, event)
     told = lambda kind: {name for event, name, *_ in heard if event.endswith(kind)}
-    inserted = lambda control: "".join(data for event, name, _, _, data in heard if event.endswith("insert") and name == control)
-    focused = lambda control: ("object:state-changed:focused", control, 1) in [(event, name, on) for event, name, _, on, _ in heard]
+    inserted = lambda control: "".join(data for event, name, _, _, data, _ in heard if event.endswith("insert") and name == control)
+    focused = lambda control: ("object:state-changed:focused", control, 1) in [(event, name, on) for event, name, _, on, *_ in heard]
+    item = lambda: next((source for event, _, role, on, _, source in heard if event.endswith("focused") and role == "menu item" and on), None)
     locale, programs = {}, sys.argv[1:]
     if programs[0] == "--locale":
         locale, programs = {"LOCPATH": programs[1], "LC_ALL": programs[2]}, programs[3:]
@@ -120,11 +142,13 @@ def main():
         settle(lambda: ("window:activate", title) in [event[:2] for event in heard]) or sys.exit(f"FAIL: the window {title} told of no activation")
         window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True, text=True).stdout.split()[:1]
         window or sys.exit(f"FAIL: no X window shown titled {title}")
-        settle(lambda: not misplaced(title, window[0]))
-        check(f"{program}'s controls AT-SPI places otherwise than X11 at {os.environ.get('QT_SCALE_FACTOR', '1')} x", [], misplaced(title, window[0]))
+        scale = os.environ.get("QT_SCALE_FACTOR", "1")
+        settle(lambda: not misplaced(accessible_window(title), window[0]))
+        check(f"{program}'s controls AT-SPI places otherwise than X11 at {scale} x", [], misplaced(accessible_window(title), window[0]))
         for name, text in inputs:
             xdotool("mousemove", *corner(title, name, "text", bottom_right=True), "click", 1, "type", text,
                     until=lambda: focused(name) and inserted(name) == text, awaited=f"{name} did not tell of its focus and {text!r} typed into it")
+        check(f"{program}'s characters AT-SPI places otherwise than drawn at {scale} x", [], [w for name, _ in inputs for w in misread(control(title, name, "text"))])
         # Tab leads from the last field to the button that calculates.
         xdotool("key", "Tab", until=lambda: focused(calculate), awaited=f"{calculate} did not tell of the focus Tab gave it")
         heard.clear()
@@ -132,6 +156,17 @@ def main():
         xdotool("mousemove", *corner(title, calculate, "push button"), "click", 1, until=lambda: after.keys() <= told("insert") and shown(),
                 awaited=f"the results of {title} not told to screen readers, or no notification {said!r}")
         check(f"{program}'s results as they told screen readers of them", after, {name: inserted(name) for name in after})
+        # The menus of the first field and the first result, each the program's one X window besides its own.
+        popups = lambda: [shown for shown in subprocess.run(["xdotool", "search", "--onlyvisible", "--class", program], capture_output=True,
+                                                              text=True).stdout.split() if shown != window[0]]
+        for name, role in ((inputs[0][0], "text"), (next(iter(after)), "label")):
+            heard.clear()
+            xdotool("mousemove", *corner(title, name, role), "click", 3, awaited=f"no menu shown for {name}",
+                    until=lambda: ("object:state-changed:showing", "", "popup menu", 1) in [event[:4] for event in heard])
+            xdotool("key", "Down", until=item, awaited=f"no item of {name}'s menu told of the focus Down gave it")
+            check(f"{program}'s {name} menu AT-SPI places otherwise than X11 at {scale} x", [],
+                  misplaced(item().parent, popups()[0]) if len(popups()) == 1 else popups())
+            xdotool("key", "Escape", until=lambda: not popups(), awaited=f"{name}'s menu did not close on Escape")
         heard.clear()
         xdotool("mousemove", *corner(title, clear, "push button"), "click", 1, until=lambda: after.keys() <= told("delete"))
         check(f"{program}'s results that told them of clear", set(after), told("delete") & set(after))

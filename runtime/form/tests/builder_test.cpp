@@ -162,7 +162,10 @@ class BuilderTest : public runtime::testing::WindowFixture {
     }
 
 private slots:
-    void initTestCase() { runtime::installQtTranslation(*qApp); }
+    void initTestCase() {
+        runtime::installQtTranslation(*qApp);
+        runtime::installAccessibility();
+    }
     void init() { open([] { return runtime::buildWindow(kDesign); }); }
     void cleanup() {
         close();

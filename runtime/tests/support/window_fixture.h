@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "accessible_factory.h"
 #include "design.h"
 #include "fitted_label.h"
 #include "form_window.h"
@@ -29,6 +30,7 @@ protected:
     static constexpr int kWindowSystemWaitMs = 60'000;
 
     void open(const std::function<std::unique_ptr<FormWindow>()>& create) {
+        installAccessibility();
         messages.clear();
         stuck_ = narrow_ = false;
         modalWatch_.disconnect();
