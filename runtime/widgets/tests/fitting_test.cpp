@@ -83,6 +83,9 @@ private slots:
         // A glyph drawn beyond its advance: Liberation Serif's "j" inks left of a left-aligned
         // line's start at every size, so only the mark shows whole: (56 - 2) / 8 of its 8 px "#".
         QTest::newRow("ink_left_of_the_line_it_is_aligned_to") << Fitted{words, false, face("Liberation Serif", 16), "jet", QStringList{"######"}, 16, false};
+        // DejaVu Sans draws a dot above with nothing under it 5 to 2 px left of where it stands at 14 px,
+        // and nearer at smaller sizes, but always left of the box: (56 - 2) / 11.7 of its 11.7 px "#".
+        QTest::newRow("ink_only_3_px_left_of_the_box") << Fitted{words, false, face("DejaVu Sans", 14), "\u0307" "5", QStringList{"####"}, 14, false};
         // Lines are a leading apart: two lines of Liberation Serif at 16 px take 2 x 17.73 + 0.69 px,
         // more than the box's 36; at 15 px each word of 48.3 px fits a line.
         QTest::newRow("leading_between_lines_counted") << Fitted{QSize(56, 36), false, face("Liberation Serif", 16), "mamma summer", QStringList{"mamma ", "summer"}, 15, false};
