@@ -65,9 +65,7 @@ class BuilderTest : public runtime::testing::WindowFixture {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
             QList<QAction*> actions;
-            for (QAction* action : menu->actions()) {
-                if (!action->isSeparator()) actions << action, items << action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)");
-            }
+            for (QAction* action : menu->actions()) if (!action->isSeparator()) actions << action, items << action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)");
             if (choose >= 0) actions[choose]->trigger();
             menu->close();
         });
@@ -86,7 +84,7 @@ private slots:
         QApplication::setPalette(platform_);
     }
 
-    void controls_sit_in_their_containers_at_15_twips_a_pixel() {
+    void controls_sit_in_their_containers_at_15_twips_a_pixel_and_in_tab_order() {
         const auto at = [this](const char* name) { return QRect(control(name)->mapTo(window.get(), QPoint()), control(name)->size()); };
         QCOMPARE(focused(), QStringLiteral("Second"));  // the lowest tab index, not the first row
         // The label on the panel at 150 + 150 and 150 + 300 twips; 1210 twips round to 81 px.
@@ -97,9 +95,13 @@ private slots:
         // A result is selectable, with the text cursor, and heard under the name of the caption beside it.
         QCOMPARE(QList<Qt::CursorShape>({result()->cursor().shape(), control("OnPanel")->cursor().shape()}), QList<Qt::CursorShape>({Qt::IBeamCursor, Qt::ArrowCursor}));
         QCOMPARE(QAccessible::queryAccessibleInterface(result())->text(QAccessible::Name), QStringLiteral("结果"));
+        QStringList reached;  // Tab passes results by
+        for (int i = 0; i < 5; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), reached << focused();
+        QCOMPARE(reached, QStringList({"Field", "Third", "WesternField", "Coloured", "Second"}));
     }
 
-    void a_dark_theme_keeps_designed_colours_and_every_text_legible() {
+    // Liberation Serif, standing in for Times New Roman, has no Chinese, and the Kai face no euro.
+    void a_dark_theme_keeps_designed_colours_and_every_text_legible_in_a_face_that_has_it() {
         const QColor face(0x35, 0x35, 0x35), light(0xEE, 0xEE, 0xEC);
         QPalette dark;
         for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) dark.setColor(role, face);
@@ -107,6 +109,9 @@ private slots:
         dark.setColor(QPalette::Text, QColor(0x50, 0x50, 0x50));  // illegible on the theme's own face
         QApplication::setPalette(dark);
         window->form().setCaption(u"Result", " 12.5");
+        fill({"WesternField", "Field"}, {QStringLiteral("12个月"), QStringLiteral("5€")});
+        QVERIFY(!QRawFont::fromFont(control("WesternField")->font()).supportsCharacter(U'个'));
+        QVERIFY(!QRawFont::fromFont(control("Field")->font()).supportsCharacter(U'€'));
         QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
         // The design's own text colour, and the theme's where it is legible, are kept.
         QCOMPARE(QList<QColor>({colour("Blue", QPalette::WindowText), colour("Themed", QPalette::WindowText), colour("Field", QPalette::Base),
@@ -168,14 +173,6 @@ private slots:
         QCOMPARE(texts({"Field"}), QStringList({"-19"}));
     }
 
-    // Liberation Serif, standing in for Times New Roman, has no Chinese, and the Kai face no euro.
-    void every_character_is_drawn_by_a_face_that_has_it() {
-        fill({"WesternField", "Field"}, {QStringLiteral("12个月"), QStringLiteral("5€")});
-        QVERIFY(!QRawFont::fromFont(control("WesternField")->font()).supportsCharacter(U'个'));
-        QVERIFY(!QRawFont::fromFont(control("Field")->font()).supportsCharacter(U'€'));
-        QCOMPARE(shownWrongly(kDesign).join(" | "), QString());
-    }
-
     void text_box_keeps_a_paste_and_a_commit_beyond_32767_characters_whole() {
         const QString digits(40000, '7');
         QGuiApplication::clipboard()->setText(digits);
@@ -205,12 +202,6 @@ private slots:
         window->form().setCaption(u"Result", " -.5465");
         QCOMPARE(QStringList({none, one, copied(true), texts({"Field"})[0]}),
                  QStringList({"kept | ", "合计\t12146.25 | 已复制全部结果", "结果\t-.5465\n合计\t12146.25 | 已复制全部结果", "5"}));
-    }
-
-    void tab_passes_results() {
-        QStringList reached;
-        for (int i = 0; i < 5; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), reached << focused();
-        QCOMPARE(reached, QStringList({"Field", "Third", "WesternField", "Coloured", "Second"}));  // from "Second", the lowest tab index
     }
 
     // What a result's menu offers, and what its first item copies; a caption that is no result opens none.
