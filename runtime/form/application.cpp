@@ -8,7 +8,6 @@
 
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
@@ -121,35 +120,17 @@ int run(int argc, char** argv, const Program& program, std::unique_ptr<FormWindo
     return Application::exec();
 }
 
-namespace {
-
 // Qt's own Simplified Chinese, from where Qt keeps its translations (on Debian, the package
-// qt6-translations-l10n), read the first time Qt asks for one of its texts: a window shows
-// none of them until a menu or a message box opens. Without the file, Qt's texts stay English.
-// Qt asks holding its translators' lock for reading, which loading takes again for reading;
-// no thread waits to write it, as translators are installed only before the window opens.
-class QtTranslation : public QTranslator {
-public:
-    using QTranslator::QTranslator;
-
-    // Empty until read, so that installing it sends no LanguageChange that would read it at once.
-    bool isEmpty() const override { return !loaded_ || QTranslator::isEmpty(); }
-    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
-        std::call_once(loading_, [this] {
-            loaded_ = const_cast<QtTranslation*>(this)->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        });
-        return loaded_ ? QTranslator::translate(context, source, disambiguation, n) : QString();
-    }
-
-private:
-    mutable std::once_flag loading_;
-    mutable std::atomic<bool> loaded_ = false;
-};
-
-}  // namespace
-
+// qt6-translations-l10n), installed before any window exists, so that its LanguageChange
+// reaches no widget. Qt maps the file, so start-up reads only the pages it looks in. Without
+// the file, Qt's texts stay English.
 void installQtTranslation(QCoreApplication& application) {
-    QCoreApplication::installTranslator(new QtTranslation(&application));
+    auto* translation = new QTranslator(&application);
+    if (translation->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translation);
+    } else {
+        delete translation;
+    }
 }
 
 }  // namespace runtime

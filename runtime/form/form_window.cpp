@@ -12,13 +12,17 @@
 #include "text_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QPointer>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleFactory>
 #include <vector>
 
 namespace runtime {
@@ -103,6 +107,18 @@ QWidget* panelBeneath(std::span<const design::Control> rows, const std::vector<Q
         if (rows[j].container == rows[i].container && fills && built[j]->geometry().contains(built[i]->geometry())) return built[j];
     }
     return built[i]->parentWidget();
+}
+
+// The designs are drawn in Fusion, the style Qt gives a desktop that names none: their sizes
+// hold its margins, and the text boxes' edges are drawn along its lines (text_box.h). Where the
+// desktop names another, the window keeps Fusion, in the desktop's colours, while the menus and
+// message boxes it opens, which no design draws, follow the desktop's style. Null where the
+// application's style is Fusion already.
+QStyle* designedStyle() {
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) return nullptr;
+    static QPointer<QStyle> fusion;
+    if (!fusion && (fusion = QStyleFactory::create(QStringLiteral("Fusion")))) fusion->setParent(qApp);
+    return fusion;
 }
 
 }  // namespace
@@ -202,6 +218,10 @@ std::unique_ptr<FormWindow> buildWindow(const design::Window& design) {
         if (takesFocus(row.kind) && row.tabIndex) byTabIndex.emplace_back(*row.tabIndex, built[i]);
     }
     orderTabsAndFocusFirst(std::move(byTabIndex));
+    if (QStyle* fusion = designedStyle()) {
+        window->setStyle(fusion);
+        for (QWidget* widget : window->findChildren<QWidget*>()) widget->setStyle(fusion);
+    }
     return window;
 }
 

@@ -36,15 +36,14 @@ void TextBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     const QColor& edge = hasFocus() ? focusedEdge_ : edge_;
     if (!edge.isValid()) return;
-    // Along the line Fusion draws its own edge on, its corners cut, so only the colour changes.
-    // Plain lines, not the style's antialiased curve, which costs far more to draw at start-up.
+    // Over the pixels of Fusion's own outermost line, its corners cut, so only the colour changes;
+    // filled as boxes, which cover that line whole at any whole scale. Not the style's antialiased
+    // curve, which costs far more to draw at start-up.
     const int right = width() - 1, bottom = height() - 1;
-    const QLine sides[] = {{2, 0, right - 2, 0}, {2, bottom, right - 2, bottom}, {0, 2, 0, bottom - 2}, {right, 2, right, bottom - 2}};
-    const QPoint corners[] = {{1, 1}, {right - 1, 1}, {1, bottom - 1}, {right - 1, bottom - 1}};
+    const QRect sides[] = {{2, 0, right - 3, 1}, {2, bottom, right - 3, 1}, {0, 2, 1, bottom - 3}, {right, 2, 1, bottom - 3},
+                           {1, 1, 1, 1},         {right - 1, 1, 1, 1},      {1, bottom - 1, 1, 1}, {right - 1, bottom - 1, 1, 1}};
     QPainter painter(this);
-    painter.setPen(edge);
-    painter.drawLines(sides, 4);
-    painter.drawPoints(corners, 4);
+    for (const QRect& side : sides) painter.fillRect(side, edge);
 }
 
 QRect TextBox::characterBox(int offset) const {

@@ -20,8 +20,8 @@ public:
     /// Where the character at `offset` is drawn, in the box's coordinates; empty past the end.
     QRect characterBox(int offset) const;
 
-    /// Draws the box's outermost line in `edge`, or in `focusedEdge` while it has the focus, over
-    /// the style's own; invalid colours leave the style's.
+    /// Draws the outermost line of the frame in `edge`, or in `focusedEdge` while the box has the
+    /// focus, over Fusion's own: for a box drawn in Fusion. Invalid colours leave Fusion's.
     void setEdges(const QColor& edge, const QColor& focusedEdge);
 
 protected:

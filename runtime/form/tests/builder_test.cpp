@@ -203,7 +203,8 @@ private slots:
                  QStringList({"kept | ", "合计\t12146.25 | 已复制全部结果", "结果\t-.5465\n合计\t12146.25 | 已复制全部结果", "5"}));
     }
 
-    // What a result's menu offers, and what its first item copies; a caption that is no result opens none.
+    // What a result's menu offers, and what its first item copies; a caption that is no result opens none,
+    // and an empty text box its own, in Qt's Chinese.
     void menu_offers_to_copy_what_is_selected_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("selected");
@@ -212,6 +213,7 @@ private slots:
         QTest::newRow("selection_kept_by_the_right_click") << "Result" << true << QStringList{"复制(&C)", "复制全部结果", "全选"} << "12.5";
         QTest::newRow("nothing_selected") << "Result" << false << QStringList{"复制(&C) (off)", "复制全部结果", "全选"} << "kept";
         QTest::newRow("caption_that_is_no_result") << "OnPanel" << false << QStringList() << "kept";
+        QTest::newRow("text_box_in_qts_own_chinese") << "Field" << false << QStringList{"撤消(&U) (off)", "重做(&R) (off)", "剪切(&T) (off)", "复制(&C) (off)", "粘贴(&P)", "删除 (off)", "全选 (off)"} << "kept";
     }
     void menu_offers_to_copy_what_is_selected() {
         QFETCH(QString, label);

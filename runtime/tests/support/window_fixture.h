@@ -108,7 +108,7 @@ protected:
     void click(const QString& button) { QTest::mouseClick(control(button), Qt::LeftButton); }
 
     /// What the window shows wrongly under the desktop's theme and scale, from its pixels: text of
-    /// contrast below 4.5 or with a character no face of its font draws, a text box's edge below 3 against the panel around it, unlike the edge of
+    /// contrast below 4.5 or with a character no face of its font draws, a text box's edge below 3 against the panel around it or drawn twice, unlike the edge of
     /// another box on such a panel or, focused, like an unfocused one's, a designed colour not shown, or a
     /// caption that is no result drawn otherwise than designed; how results are fitted is the widgets' own test's.
     QStringList shownWrongly(const design::Window& design) const {
@@ -125,6 +125,8 @@ protected:
             if (row.kind == design::Kind::TextBox) {
                 const QRgb edge = commonest(shot, QRegion(box) - box.adjusted(1, 1, -1, -1)), panel = commonest(shot, QRegion(box.adjusted(-1, -1, 1, 1)) - box);
                 if (contrastRatio(rgbOf(edge), rgbOf(panel)) < 3) wrong << name + " edged " + QColor(edge).name() + " on " + QColor(panel).name();
+                const int r = int(shot.devicePixelRatio());  // just inside the edge, an unfocused box shows its own face
+                if (!widget->hasFocus() && commonest(shot, QRegion(box.adjusted(r, r, -r, -r)) - box.adjusted(r + 1, r + 1, -r - 1, -r - 1)) != widget->palette().color(QPalette::Base).rgb()) wrong << name + " edged twice";
                 if (widget->hasFocus()) focusedEdge = edge;
                 else if (edgeOnPanel.value(panel, edge) != edge) wrong << name + " edged unlike the other boxes";
                 else edgeOnPanel.insert(panel, edge);
