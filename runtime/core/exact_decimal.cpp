@@ -11,10 +11,6 @@
 namespace runtime {
 namespace {
 
-// Any value with more than 310 whole digits overflows a double; any below 10^-330 underflows.
-constexpr std::int64_t kOverflowingExponent = 310;
-constexpr std::int64_t kUnderflowingExponent = -330;
-
 void dropTrailingZeros(ExactDecimal& number) {
     const std::size_t last = number.digits.find_last_not_of('0');
     number.digits.erase(last == std::string::npos ? 0 : last + 1);
@@ -66,8 +62,6 @@ ExactDecimal ExactDecimal::scaled(int powerOfTen, int factor) const {
 
 double ExactDecimal::toDouble() const {
     if (isZero()) return 0.0;
-    if (pointExponent > kOverflowingExponent) return std::numeric_limits<double>::infinity();
-    if (pointExponent < kUnderflowingExponent) return 0.0;
     // Written out and read by the standard library's conversions, which no locale reaches.
     std::string normalised = "0.";
     normalised += digits;

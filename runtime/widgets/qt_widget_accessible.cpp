@@ -18,26 +18,19 @@
 namespace runtime {
 namespace {
 
-// Where a caption's mnemonic, the character after a lone '&', stands; -1 where it has none.
-qsizetype mnemonicAt(const QString& caption) {
-    for (qsizetype at = caption.indexOf(u'&'); at >= 0 && at + 1 < caption.size(); at = caption.indexOf(u'&', at + 2)) {
-        if (caption.at(at + 1) != u'&') return at + 1;
+// A caption as read out: each '&' before a character left out, so that "&&" reads as "&".
+QString spoken(const QString& caption) {
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size()) ++i;
+        text.append(caption.at(i));
     }
-    return -1;
-}
-
-// A caption as read out: without the '&' that marks its mnemonic, "&&" read as "&".
-QString spoken(QString caption) {
-    const qsizetype mnemonic = mnemonicAt(caption);
-    if (mnemonic > 0) caption.remove(mnemonic - 1, 1);
-    return caption.replace(QLatin1String("&&"), QLatin1String("&"));
+    return text;
 }
 
 // The key that a caption's mnemonic makes, as Qt names it; empty for none.
-QString mnemonicKey(const QString& caption) {
-    const qsizetype mnemonic = mnemonicAt(caption);
-    return mnemonic < 0 ? QString() : QKeySequence(Qt::ALT).toString(QKeySequence::NativeText) + caption.at(mnemonic);
-}
+QString mnemonicKey(const QString& caption) { return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText); }
 
 class Button : public BridgeWidgetAccessible {
 public:
