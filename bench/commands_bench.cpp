@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One calculate and one confirm command end to end through the real widgets, and text to
 // number on a megabyte of digits. Runs on the offscreen platform.
-#include "text_to_number.h"
 #include "loan_window.h"
 #include "savings_window.h"
+#include "text_to_number.h"
 
 #include <QApplication>
 #include <QLineEdit>

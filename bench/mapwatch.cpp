@@ -41,9 +41,7 @@ long peakResidentKiB(pid_t pid) {
     return -1;
 }
 
-double msSince(Clock::time_point start, Clock::time_point then) {
-    return std::chrono::duration<double, std::milli>(then - start).count();
-}
+double msSince(Clock::time_point start, Clock::time_point then) { return std::chrono::duration<double, std::milli>(then - start).count(); }
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quendrel calculators team
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_format.h"
 #include "fuzz_locale.h"
+#include "number_format.h"
 
 #include <cmath>
 #include <cstdlib>

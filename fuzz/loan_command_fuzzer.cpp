@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // results said there.
     const qsizetype warnings = form.journal().filter(QStringLiteral("warn ")).size();
     const qsizetype captions = form.journal().filter(QStringLiteral("caption ")).size();
-    require((warnings == 1 && captions == 0) || (warnings == 0 && captions == 3 && form.journal().size() == 5 &&
-                                                 form.journal()[3] == "focus Text1" &&
+    require((warnings == 1 && captions == 0) || (warnings == 0 && captions == 3 && form.journal().size() == 5 && form.journal()[3] == "focus Text1" &&
                                                  form.journal()[4].startsWith(QStringLiteral("announce 每隔 "))));
     for (const char* label : {"Label6", "Label9", "Label13"}) {
         const QString shown = form.value(QString::fromLatin1(label));

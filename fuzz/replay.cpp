@@ -17,8 +17,10 @@ int main(int argc, char** argv) {
     LLVMFuzzerInitialize(&argc, &argv);
     std::vector<std::filesystem::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        if (!std::filesystem::is_directory(argv[i])) inputs.emplace_back(argv[i]);
-        else for (const auto& entry : std::filesystem::directory_iterator(argv[i])) inputs.push_back(entry.path());
+        if (!std::filesystem::is_directory(argv[i]))
+            inputs.emplace_back(argv[i]);
+        else
+            for (const auto& entry : std::filesystem::directory_iterator(argv[i])) inputs.push_back(entry.path());
     }
     std::sort(inputs.begin(), inputs.end());
     for (const auto& input : inputs) {

@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     savings::calculate(form);
     // One message and no result, or the result and no message; never inf or nan on screen.
     const QStringList warnings = form.journal().filter(QStringLiteral("warn "));
-    require(warnings.size() == 1 || form.journal() == QStringList({"caption Label7 = " + form.value("Label7"),
-                                                                 QStringLiteral("announce 本利和：") + form.value("Label7")}));
+    require(warnings.size() == 1 ||
+            form.journal() == QStringList({"caption Label7 = " + form.value("Label7"), QStringLiteral("announce 本利和：") + form.value("Label7")}));
     const QString shown = form.value("Label7");
     require(!shown.contains(QStringLiteral("inf")) && !shown.contains(QStringLiteral("nan")));
     require(underCLocale([&] {

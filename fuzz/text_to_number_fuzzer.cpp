@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quendrel calculators team
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text_to_number.h"
 #include "fuzz_locale.h"
+#include "text_to_number.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // one under C. A unit or numeral scales a figure by a bounded factor, so a text too short to
     // write a figure near the double range without an exponent never reads as infinite.
     const bool short_without_exponent = text.size() <= 200 && text.find_first_of(u"eEｅＥ") == std::u16string::npos;
-    for (const runtime::Unit unit : {runtime::Unit::Count, runtime::Unit::Yuan, runtime::Unit::TenThousandYuan,
-                                     runtime::Unit::Percent, runtime::Unit::Months}) {
+    for (const runtime::Unit unit :
+         {runtime::Unit::Count, runtime::Unit::Yuan, runtime::Unit::TenThousandYuan, runtime::Unit::Percent, runtime::Unit::Months}) {
         const double value = runtime::textToNumber(text, unit);
         if (std::isnan(value) || (short_without_exponent && std::isinf(value))) std::abort();
         if (underCLocale([&] { return runtime::textToNumber(text, unit); }) != value) std::abort();

@@ -21,22 +21,18 @@ void confirm(runtime::Form& form) {
     const double ratePercent = runtime::numberOf(form.text(u"Text4"), runtime::Unit::Percent);
 
     switch (firstRejected(amount, term, repayments, ratePercent)) {
-    case Rejection::Amount:
-        return form.warn(kTitle, QStringLiteral("贷款必须是正数！"));
+    case Rejection::Amount: return form.warn(kTitle, QStringLiteral("贷款必须是正数！"));
     case Rejection::Term:
         form.setText(u"Text2", QString());
         form.warn(kTitle, QStringLiteral("贷款期必须是正整数，以月为单位！"));
         return form.setFocus(u"Text2");
-    case Rejection::RepaymentCount:
-        return form.warn(kTitle, kDivisorMessage);
+    case Rejection::RepaymentCount: return form.warn(kTitle, kDivisorMessage);
     case Rejection::Divisor:
         form.warn(kTitle, kDivisorMessage);
         form.setText(u"Text3", QString());
         return form.setFocus(u"Text3");
-    case Rejection::Rate:
-        return form.warn(kTitle, QStringLiteral("月利率必须是正数！"));
-    case Rejection::None:
-        break;
+    case Rejection::Rate: return form.warn(kTitle, QStringLiteral("月利率必须是正数！"));
+    case Rejection::None: break;
     }
 
     const std::optional<Repayment> plan = repayment(amount, term, repayments, ratePercent);
@@ -49,8 +45,8 @@ void confirm(runtime::Form& form) {
     form.setCaption(u"Label13", total);
     form.setFocus(u"Text1");
     // The panel read as the sentence it makes, said where the focus now is.
-    form.announce(QStringLiteral("每隔 %1 月偿还一次，每次偿还金额为 %2 万元。偿还总额为 %3 万元。")
-                      .arg(interval.trimmed(), payment.trimmed(), total.trimmed()));
+    form.announce(
+        QStringLiteral("每隔 %1 月偿还一次，每次偿还金额为 %2 万元。偿还总额为 %3 万元。").arg(interval.trimmed(), payment.trimmed(), total.trimmed()));
 }
 
 void clear(runtime::Form& form) {

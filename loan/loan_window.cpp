@@ -19,9 +19,9 @@ constexpr Colour kPink = 0x00FFC0FF;
 constexpr Colour kWhite = 0x00FFFFFF;
 constexpr Colour kCyan = 0x00FFFFC0;
 
-constexpr const char* kNote =
-    "  贷款期以月为单位，如五年，应输入60；偿还次数必须是贷款期的约数；月利率按银行贷款利率，如 0.465%，则应输入 0.465。";
+constexpr const char* kNote = "  贷款期以月为单位，如五年，应输入60；偿还次数必须是贷款期的约数；月利率按银行贷款利率，如 0.465%，则应输入 0.465。";
 
+// clang-format off
 constexpr Control kControls[] = {
     // name      kind           container left  top   width height tab  caption                   font        look
     {"Frame5",   Kind::Frame,   "Form1",   3960, 3690, 2715, 705,  25,  "想一想",                 kKai12,     background(kPink)},
@@ -52,10 +52,11 @@ constexpr Control kControls[] = {
     {"Label1",   Kind::Label,   "Frame1",  150,  390,  1575, 360,  1,   "贷款金额(万元)",         kSong9,     standard.centred()},
     {"Frame4",   Kind::Frame,   "Form1",   3930, 3000, 2685, 660,  18,  "",                       windowFont, standard},
 };
+// clang-format on
 
 constexpr AccessibleName kAccessibleNames[] = {
-    {"Text1", "贷款金额(万元)"}, {"Text2", "贷款期(单位：月)"}, {"Text3", "偿还次数"}, {"Text4", "月利率(%)"},
-    {"Label6", "每隔几个月偿还一次"}, {"Label9", "每次偿还金额"}, {"Label13", "偿还总额"},
+    {"Text1", "贷款金额(万元)"},      {"Text2", "贷款期(单位：月)"}, {"Text3", "偿还次数"},   {"Text4", "月利率(%)"},
+    {"Label6", "每隔几个月偿还一次"}, {"Label9", "每次偿还金额"},    {"Label13", "偿还总额"},
 };
 
 constexpr Window kWindow{
@@ -72,9 +73,7 @@ constexpr Window kWindow{
     .accessibleNames = kAccessibleNames,
 };
 
-void load(runtime::FormWindow& window) {
-    window.setOuterSize(7065, 5025);
-}
+void load(runtime::FormWindow& window) { window.setOuterSize(7065, 5025); }
 
 }  // namespace
 

@@ -24,14 +24,10 @@ void calculate(runtime::Form& form) {
     const double count = runtime::numberOf(form.text(u"Text3"), runtime::Unit::Months);
 
     switch (firstRejected(deposit, rate, count)) {
-    case Rejection::Deposit:
-        return reject(form, QStringLiteral("本金应为正数！"), u"Text1");
-    case Rejection::Rate:
-        return reject(form, QStringLiteral("利率应为正数！"), u"Text2");
-    case Rejection::Count:
-        return reject(form, QStringLiteral("期数应为正数！"), u"Text3");
-    case Rejection::None:
-        break;
+    case Rejection::Deposit: return reject(form, QStringLiteral("本金应为正数！"), u"Text1");
+    case Rejection::Rate: return reject(form, QStringLiteral("利率应为正数！"), u"Text2");
+    case Rejection::Count: return reject(form, QStringLiteral("期数应为正数！"), u"Text3");
+    case Rejection::None: break;
     }
 
     const std::optional<double> total = totalWithInterest(deposit, rate, count);

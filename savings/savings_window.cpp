@@ -20,6 +20,7 @@ constexpr Font kLishu18Bold{"隶书", 18, 700, 134};
 constexpr Colour kLightGrey = 0x00E0E0E0;
 constexpr Colour kBlue = 0x00FF0000;
 
+// clang-format off
 constexpr Control kControls[] = {
     // name      kind           container  left  top   width height tab  caption         font          look
     {"Frame1",   Kind::Frame,   "Form1",   120,  840,  4215, 3495, 0,   "",             windowFont,   background(kLightGrey)},
@@ -39,9 +40,13 @@ constexpr Control kControls[] = {
     {"Image1",   Kind::Image,   "Form1",   0,    0,    870,  870,  noTabIndex, "",      windowFont,   picture(pictures::corner)},
     {"Label10",  Kind::Label,   "Form1",   960,  120,  3255, 495,  13,  "Quendrel",     kLishu18Bold, transparent.withText(kBlue)},
 };
+// clang-format on
 
 constexpr AccessibleName kAccessibleNames[] = {
-    {"Text1", "每月存款额"}, {"Text2", "银行年利率"}, {"Text3", "存入期数"}, {"Label7", "本利和"},
+    {"Text1", "每月存款额"},
+    {"Text2", "银行年利率"},
+    {"Text3", "存入期数"},
+    {"Label7", "本利和"},
 };
 
 constexpr Window kWindow{

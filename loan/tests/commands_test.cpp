@@ -30,12 +30,13 @@ const QString kDivisor = QStringLiteral("warn 注意: 偿还次数必须是正�
 const QString kRange = QStringLiteral("warn 注意: 计算结果超出范围！");
 
 QStringList results(const char* interval, const char* payment, const char* total) {
-    return {QStringLiteral("caption Label6 = ") + interval, QStringLiteral("caption Label9 = ") + payment,
-            QStringLiteral("caption Label13 = ") + total, "focus Text1",
+    return {QStringLiteral("caption Label6 = ") + interval, QStringLiteral("caption Label9 = ") + payment, QStringLiteral("caption Label13 = ") + total,
+            "focus Text1",
             QStringLiteral("announce 每隔 %1 月偿还一次，每次偿还金额为 %2 万元。偿还总额为 %3 万元。")
                 .arg(QString(interval).trimmed(), QString(payment).trimmed(), total)};
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Confirm, testing::Values(
     Row{"every_five_months", {"20", "60", "12", "0.465"}, results(" 5", " 1.931692", "23.1803")},
     Row{"total_below_one_has_no_leading_zero", {"0.5", "24", "4", "0.6"}, results(" 6", " 0.136625", ".5465")},
@@ -59,12 +60,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, Confirm, testing::Values(
     Row{"infinite_amount", {"1e999", "60", "12", "0.465"}, {kRange}},
     Row{"infinite_term", {"20", "1e999", "12", "0.465"}, {kRange}}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(Clear, makes_its_seven_writes_then_focuses_the_amount) {
     RecordingForm form;
     loan::clear(form);
-    EXPECT_EQ(form.journal(), QStringList({"text Text1 = ", "text Text2 = ", "text Text3 = ", "caption Label6 = ",
-                                           "text Text4 = ", "caption Label9 = ", "caption Label13 = ", "focus Text1"}));
+    EXPECT_EQ(form.journal(), QStringList({"text Text1 = ", "text Text2 = ", "text Text3 = ", "caption Label6 = ", "text Text4 = ", "caption Label9 = ",
+                                           "caption Label13 = ", "focus Text1"}));
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ TEST(Divisor, is_exact_for_every_whole_term_and_plans_that_overflow_are_refused)
     EXPECT_EQ(loan::firstRejected(20, 3458764513820540928.0, 3, 0.465), Rejection::None);
     EXPECT_EQ(loan::firstRejected(20, kInf, 12, 0.465), Rejection::None);  // left to the calculation
     EXPECT_EQ(loan::firstRejected(20, 60, kInf, 0.465), Rejection::Divisor);
-    EXPECT_FALSE(loan::repayment(20, 2000, 1, 100));         // growth over the term
-    EXPECT_FALSE(loan::repayment(1.7e308, 2, 1, 100));       // amount times growth
+    EXPECT_FALSE(loan::repayment(20, 2000, 1, 100));          // growth over the term
+    EXPECT_FALSE(loan::repayment(1.7e308, 2, 1, 100));        // amount times growth
     EXPECT_FALSE(loan::repayment(1.5e308, 1000, 1000, 0.1));  // the total
     EXPECT_FALSE(loan::repayment(20, 60, 12, kInf));
 }

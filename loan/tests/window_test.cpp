@@ -15,8 +15,10 @@ private slots:
 
     void opens_at_its_designed_outer_size_with_earlier_rows_above_later_ones_and_enlarges() {
         // Where no window system draws a frame, the designed client area is kept instead.
-        if (QGuiApplication::platformName() == "offscreen") QCOMPARE(window->size(), QSize(463, 312));
-        else QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().size(), QSize(471, 335), kWindowSystemWaitMs);
+        if (QGuiApplication::platformName() == "offscreen")
+            QCOMPARE(window->size(), QSize(463, 312));
+        else
+            QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().size(), QSize(471, 335), kWindowSystemWaitMs);
         QCOMPARE(window->childAt(324, 220), control("Command2"));  // clear over confirm, where they overlap
         // Enlarged, it leaves its controls in place and fills the new room with its colour.
         window->resize(700, 500);
@@ -42,8 +44,9 @@ private slots:
     void confirms_figures_typed_as_people_write_them_says_them_and_returns_to_the_amount() {
         fill(fields, {QStringLiteral("２０万元"), QStringLiteral("5年"), "12", QStringLiteral("4.65‰")});
         click("Command1");
-        QCOMPARE(texts(results) << focused() << announced(),
-                 QStringList({" 5", " 1.931692", "23.1803", "Text1", QStringLiteral("每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。")}));
+        QCOMPARE(
+            texts(results) << focused() << announced(),
+            QStringList({" 5", " 1.931692", "23.1803", "Text1", QStringLiteral("每隔 5 月偿还一次，每次偿还金额为 1.931692 万元。偿还总额为 23.1803 万元。")}));
     }
 
     // The focus goes to the emptied field once the message box has given it back.

@@ -54,17 +54,17 @@ int fewestSteps(Rgb from, int end, Rgb background, double minimum) {
     int low = 0, high = 255;
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (reaches(middle)) high = middle;
-        else low = middle + 1;
+        if (reaches(middle))
+            high = middle;
+        else
+            low = middle + 1;
     }
     return low;
 }
 
 }  // namespace
 
-double relativeLuminance(Rgb colour) {
-    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
-}
+double relativeLuminance(Rgb colour) { return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue); }
 
 double contrastRatio(Rgb a, Rgb b) {
     const double la = relativeLuminance(a);

@@ -10,8 +10,8 @@ namespace runtime {
 namespace {
 
 struct Pattern {
-    std::string_view whole;       // placeholders and literals before the point
-    std::string_view fraction;    // after the point
+    std::string_view whole;     // placeholders and literals before the point
+    std::string_view fraction;  // after the point
     bool hasPoint = false;
     int decimals = 0;
 };

@@ -29,15 +29,14 @@ char16_t narrowed(char16_t c) {
 // direction marks, embeddings and isolates, the byte order mark, the soft hyphen. Figures
 // copied from web pages carry them unseen, so they count for nothing wherever they stand.
 bool isFormatCharacter(char16_t c) {
-    return c == u'\u00AD' || c == u'\u061C' || c == u'\u180E' || (c >= u'\u200B' && c <= u'\u200F') ||
-           (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2060' && c <= u'\u2064') ||
-           (c >= u'\u2066' && c <= u'\u206F') || c == u'\uFEFF' || (c >= u'\uFFF9' && c <= u'\uFFFB');
+    return c == u'\u00AD' || c == u'\u061C' || c == u'\u180E' || (c >= u'\u200B' && c <= u'\u200F') || (c >= u'\u202A' && c <= u'\u202E') ||
+           (c >= u'\u2060' && c <= u'\u2064') || (c >= u'\u2066' && c <= u'\u206F') || c == u'\uFEFF' || (c >= u'\uFFF9' && c <= u'\uFFFB');
 }
 
 // Unicode's space separators, and the tab.
 bool isBlank(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') ||
-           c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
+    return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') || c == u'\u202F' || c == u'\u205F' ||
+           c == u'\u3000';
 }
 
 // Thousands are grouped by commas or by blanks other than the tab: a space, the ideographic
@@ -49,8 +48,7 @@ bool isNumeralWord(char16_t c) {
 }
 
 bool isWordCharacter(char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'\u3400' && c <= u'\u9FFF') ||
-           (c >= u'\uF900' && c <= u'\uFAFF');
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'\u3400' && c <= u'\u9FFF') || (c >= u'\uF900' && c <= u'\uFAFF');
 }
 
 class Scanner {
@@ -163,8 +161,8 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     constexpr std::u16string_view kNumerals[] = {u"百佰", u"千仟kK", u"万萬wW", u"亿億"};
     constexpr std::array kPowers{2, 3, 4, 8};
     for (std::ptrdiff_t last = -1;; ++j) {
-        const auto which = std::find_if(std::begin(kNumerals), std::end(kNumerals),
-                                        [&](std::u16string_view forms) { return forms.find(s.at(j)) != forms.npos; });
+        const auto which =
+            std::find_if(std::begin(kNumerals), std::end(kNumerals), [&](std::u16string_view forms) { return forms.find(s.at(j)) != forms.npos; });
         if (which == std::end(kNumerals)) break;
         const std::ptrdiff_t index = which - std::begin(kNumerals);
         named = true;
@@ -188,8 +186,7 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     switch (unit) {
     case Unit::Yuan:
     case Unit::TenThousandYuan:
-        (void)(word(u"元", 0) || word(u"圆", 0) || word(u"块", 0) || word(u"人民币", 0) || word(u"角", -1) ||
-               word(u"毛", -1) || word(u"分", -2));
+        (void)(word(u"元", 0) || word(u"圆", 0) || word(u"块", 0) || word(u"人民币", 0) || word(u"角", -1) || word(u"毛", -1) || word(u"分", -2));
         // A figure in this field's own unit bears no word; one with any is in yuan.
         if (unit == Unit::TenThousandYuan && named) scale.powerOfTen += kYuanInTenThousands;
         break;
@@ -208,8 +205,7 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
             scale.unreadable = true;  // days and weeks make no whole count of months
         }
         break;
-    case Unit::Count:
-        break;
+    case Unit::Count: break;
     }
     if (!named) return std::nullopt;
     i = j;

@@ -81,8 +81,7 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const
 
 }  // namespace
 
-Application::Application(int& argc, char** argv, const QString& name, const QString& desktopId)
-    : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv, const QString& name, const QString& desktopId) : QApplication(argc, argv) {
     finish();
     setApplicationName(name);
     setDesktopFileName(desktopId);

@@ -13,6 +13,7 @@ namespace {
 // The options Qt 6 takes for itself, for every platform, and those its X11 platform adds. Qt
 // takes them only as it opens the display, and publishes no list of them, so they are named
 // here for help, version and an unknown option to be answered before any display is opened.
+// clang-format off
 constexpr std::pair<const char*, bool> kQtOptions[] = {  // name, and whether it takes a value
     {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
     {"qwindowgeometry", true}, {"qwindowtitle", true}, {"qwindowicon", true}, {"session", true},
@@ -21,23 +22,28 @@ constexpr std::pair<const char*, bool> kQtOptions[] = {  // name, and whether it
     {"display", true}, {"geometry", true}, {"title", true}, {"icon", true}, {"name", true},
     {"visual", true}, {"nograb", false}, {"dograb", false}, {"sync", false},
 };
+// clang-format on
 
 bool isOption(std::string_view argument) { return argument.size() > 1 && argument.front() == '-'; }
 
 std::string helpText(const Program& program, bool chinese) {
     const std::string name(program.name), purpose(chinese ? program.chinese.purpose : program.english.purpose);
     if (chinese) {
-        return "用法：" + name + " [选项]...\n" + purpose + "\n\n"
+        return "用法：" + name + " [选项]...\n" + purpose +
+               "\n\n"
                "  -h, --help     显示本帮助，然后退出\n"
                "  -v, --version  显示版本，然后退出\n\n"
                "也接受 Qt 自身的选项，例如 -platform、-style 和 -reverse。\n"
-               "详细说明见手册页：man " + name + "\n";
+               "详细说明见手册页：man " +
+               name + "\n";
     }
-    return "Usage: " + name + " [OPTION]...\n" + purpose + "\n\n"
+    return "Usage: " + name + " [OPTION]...\n" + purpose +
+           "\n\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n\n"
            "Qt's own options, such as -platform, -style and -reverse, are accepted as well.\n"
-           "See the manual page for more: man " + name + "\n";
+           "See the manual page for more: man " +
+           name + "\n";
 }
 
 std::string versionText(const Program& program, bool chinese) {
@@ -55,9 +61,8 @@ int printed(const std::string& text) {
 
 int reportUnknown(const Program& program, std::string_view option) {
     const std::string name(program.name), unknown(option);
-    const std::string line = chineseMessages()
-                                 ? name + "：未知选项“" + unknown + "”；运行“" + name + " --help”查看可用选项。\n"
-                                 : name + ": unknown option '" + unknown + "'; '" + name + " --help' lists the options.\n";
+    const std::string line = chineseMessages() ? name + "：未知选项“" + unknown + "”；运行“" + name + " --help”查看可用选项。\n"
+                                               : name + ": unknown option '" + unknown + "'; '" + name + " --help' lists the options.\n";
     std::fputs(line.c_str(), stderr);
     return 2;
 }

@@ -47,9 +47,21 @@ struct Look {
     Alignment alignment = Alignment::Left;
     Pictures picture{};
 
-    constexpr Look withBackground(Colour colour) const { Look l = *this; l.background = colour; return l; }
-    constexpr Look withText(Colour colour) const { Look l = *this; l.text = colour; return l; }
-    constexpr Look centred() const { Look l = *this; l.alignment = Alignment::Centred; return l; }
+    constexpr Look withBackground(Colour colour) const {
+        Look l = *this;
+        l.background = colour;
+        return l;
+    }
+    constexpr Look withText(Colour colour) const {
+        Look l = *this;
+        l.text = colour;
+        return l;
+    }
+    constexpr Look centred() const {
+        Look l = *this;
+        l.alignment = Alignment::Centred;
+        return l;
+    }
 };
 
 /// The platform's colours, opaque.

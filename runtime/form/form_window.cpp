@@ -18,8 +18,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
@@ -35,8 +35,7 @@ using design::pixels;
 QImage imageOf(const design::Picture& picture) {
     const auto* bits = static_cast<const uchar*>(picture.pixels);
     if (picture.colours.empty()) {
-        return QImage(bits, picture.width, picture.height, picture.width * 4,
-                      picture.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+        return QImage(bits, picture.width, picture.height, picture.width * 4, picture.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     }
     QImage image(bits, picture.width, picture.height, (picture.width + 3) / 4 * 4, QImage::Format_Indexed8);
     image.setColorTable(QList<QRgb>(picture.colours.begin(), picture.colours.end()));
@@ -46,8 +45,7 @@ QImage imageOf(const design::Picture& picture) {
 QWidget* makeControl(const design::Control& row, QWidget* container) {
     const QString caption = qs(row.caption);
     switch (row.kind) {
-    case design::Kind::Frame:
-        return new FrameBox(caption, container);
+    case design::Kind::Frame: return new FrameBox(caption, container);
     case design::Kind::Label: {
         auto* label = new FittedLabel(container);
         label->setTextFormat(Qt::PlainText);
@@ -56,8 +54,7 @@ QWidget* makeControl(const design::Control& row, QWidget* container) {
         label->setAlignment(across | Qt::AlignTop);
         return label;
     }
-    case design::Kind::TextBox:
-        return new TextBox(caption, container);
+    case design::Kind::TextBox: return new TextBox(caption, container);
     case design::Kind::Button: {
         auto* button = new QPushButton(caption, container);
         button->setAutoDefault(false);
@@ -147,8 +144,7 @@ FormWindow::FormWindow(const design::Window& design) : looks_(nullptr), form_(th
 
     const QSize client(pixels(design.clientWidth), pixels(design.clientHeight));
     if (design.border == design::Border::FixedSingle) {
-        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
         setFixedSize(client);
     } else {
         resize(client);

@@ -23,8 +23,7 @@ class OuterSize;
 class FormWindow : public QWidget {
     Q_OBJECT  // a class of its own: screen readers' interface for a plain QWidget is Qt's (qt_widget_accessible.cpp)
 
-public:
-    using Procedure = std::function<void(Form&)>;
+        public : using Procedure = std::function<void(Form&)>;
 
     /// The controls' names and positions are those of `design`; the window is not yet shown.
     explicit FormWindow(const design::Window& design);

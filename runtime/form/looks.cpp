@@ -12,9 +12,7 @@
 namespace runtime {
 namespace {
 
-Rgb rgb(const QColor& c) {
-    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())};
-}
+Rgb rgb(const QColor& c) { return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())}; }
 
 QColor legible(const QColor& preferred, const QColor& background) {
     const Rgb chosen = legibleText(rgb(preferred), rgb(background));
@@ -28,10 +26,7 @@ QColor distinct(const QColor& preferred, const QColor& background) {
 
 }  // namespace
 
-QColor colourOf(design::Colour bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
+QColor colourOf(design::Colour bgr) { return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF)); }
 
 Looks::Looks(QWidget* window, QColor background) : QObject(window), window_(window), background_(background) {
     applyAll();
@@ -58,8 +53,7 @@ void Looks::apply(const Styled& styled) const {
         const QColor fill = look.background ? colourOf(*look.background) : platform.color(QPalette::Button);
         const QColor beneath = look.opaque || !styled.container ? fill : styled.container->palette().color(QPalette::Window);
         palette.setColor(QPalette::Window, fill);
-        palette.setColor(QPalette::WindowText,
-                         look.text ? colourOf(*look.text) : legible(platform.color(QPalette::ButtonText), beneath));
+        palette.setColor(QPalette::WindowText, look.text ? colourOf(*look.text) : legible(platform.color(QPalette::ButtonText), beneath));
         widget->setAutoFillBackground(look.opaque);
         break;
     }
@@ -78,8 +72,7 @@ void Looks::apply(const Styled& styled) const {
         }
         break;
     }
-    case design::Kind::Image:
-        return;
+    case design::Kind::Image: return;
     }
     widget->setPalette(palette);
 }

@@ -38,11 +38,8 @@ bool OuterSize::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
-    case QEvent::UpdateRequest:
-        fit();
-        break;
-    default:
-        break;
+    case QEvent::UpdateRequest: fit(); break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -11,16 +11,13 @@ namespace runtime {
 
 /// textToNumber for a Qt text: the figure it begins with, in the field's unit.
 inline double numberOf(const QString& text, Unit unit) {
-    return textToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                            static_cast<std::size_t>(text.size())), unit);
+    return textToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())), unit);
 }
 
 /// A UTF-8 text of the core's or of a design as a Qt text.
 inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 /// formatByPattern as a Qt text.
-inline QString formatted(double value, std::string_view pattern) {
-    return QString::fromStdString(formatByPattern(value, pattern));
-}
+inline QString formatted(double value, std::string_view pattern) { return QString::fromStdString(formatByPattern(value, pattern)); }
 
 }  // namespace runtime

@@ -39,8 +39,10 @@ QList<QImage> imagesOf(const QString& path, const QSize& shown) {
         if (!reader.read(&image)) break;
         if (shown.isValid()) image = image.copy(QRect(QPoint(0, 0), shown));
         const auto same = std::find_if(images.begin(), images.end(), [&](const QImage& kept) { return kept.size() == image.size(); });
-        if (same == images.end()) images.append(image);
-        else if (depthInFile(image) > depthInFile(*same)) *same = image;
+        if (same == images.end())
+            images.append(image);
+        else if (depthInFile(image) > depthInFile(*same))
+            *same = image;
     }
     return images;
 }
@@ -124,14 +126,15 @@ int main(int argc, char* argv[]) {
         const bool opaque = !images[i].hasAlphaChannel();
         const QImage pixels = images[i].convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
         const std::optional<Indexed> indexed = indexedOf(pixels);
-        if (indexed) writeIndexed(s, i, *indexed);
-        else writePixels(s, i, pixels);
+        if (indexed)
+            writeIndexed(s, i, *indexed);
+        else
+            writePixels(s, i, pixels);
         e << "    {" << pixels.width() << ", " << pixels.height() << ", " << (opaque ? "true" : "false") << ", image" << i
           << (indexed ? QStringLiteral(", colours%1").arg(i) : QString()) << "},\n";
     }
     e.flush();
-    s << "}  // namespace\n\nnamespace " << space << " {\nconst runtime::design::Picture " << name << '[' << images.size() << "] = {\n"
-      << entries;
+    s << "}  // namespace\n\nnamespace " << space << " {\nconst runtime::design::Picture " << name << '[' << images.size() << "] = {\n" << entries;
     s << "};\n}\n";
     return 0;
 }

@@ -54,11 +54,9 @@ void copyText(const QString& text, QClipboard::Mode mode) {
     clipboard->setText(text, mode);
 }
 
-void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std::function<void()>& copy,
-                  const std::function<void()>& selectAll) {
+void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std::function<void()>& copy, const std::function<void()>& selectAll) {
     const auto item = [](const char* text, QKeySequence::StandardKey key) {
-        return QCoreApplication::translate("QWidgetTextControl", text) + QLatin1Char('\t') +
-               QKeySequence(key).toString(QKeySequence::NativeText);
+        return QCoreApplication::translate("QWidgetTextControl", text) + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
     };
     QMenu menu(owner);
     menu.addAction(item("&Copy", QKeySequence::Copy), owner, copy)->setEnabled(canCopy);

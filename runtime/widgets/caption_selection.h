@@ -49,7 +49,6 @@ void copyText(const QString& text, QClipboard::Mode mode = QClipboard::Clipboard
 /// Opens the copy menu of a selectable text at `globalPosition`, in the same words as a text
 /// box's menu, from Qt's own translations: Copy (disabled where `canCopy` is false), the owner's
 /// own actions, and Select All.
-void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std::function<void()>& copy,
-                  const std::function<void()>& selectAll);
+void openCopyMenu(QWidget* owner, QPoint globalPosition, bool canCopy, const std::function<void()>& copy, const std::function<void()>& selectAll);
 
 }  // namespace runtime

@@ -22,8 +22,8 @@ struct FittedLabel::Fit {
     CaptionLayout drawn;
 
     bool madeFor(const FittedLabel& label) const {
-        return text == label.text() && size == label.size() && font == label.font() &&
-               alignment == label.alignment() && pixelRatio == label.devicePixelRatioF();
+        return text == label.text() && size == label.size() && font == label.font() && alignment == label.alignment() &&
+               pixelRatio == label.devicePixelRatioF();
     }
 };
 
@@ -42,8 +42,8 @@ void FittedLabel::setCaption(const QString& caption) {
 
 const CaptionLayout& FittedLabel::drawn() const {
     if (!fit_ || !fit_->madeFor(*this)) {
-        fit_ = std::make_unique<Fit>(Fit{text(), size(), font(), alignment(), devicePixelRatioF(),
-                                         fitCaption(text(), size(), font(), alignment(), devicePixelRatioF())});
+        fit_ = std::make_unique<Fit>(
+            Fit{text(), size(), font(), alignment(), devicePixelRatioF(), fitCaption(text(), size(), font(), alignment(), devicePixelRatioF())});
     }
     return fit_->drawn;
 }
@@ -69,8 +69,10 @@ void FittedLabel::paintEvent(QPaintEvent*) {
 void FittedLabel::setSelectable(bool selectable) {
     selectable_ = selectable;
     setFocusPolicy(selectable ? Qt::ClickFocus : Qt::NoFocus);
-    if (selectable) setCursor(Qt::IBeamCursor);
-    else unsetCursor();
+    if (selectable)
+        setCursor(Qt::IBeamCursor);
+    else
+        unsetCursor();
     select(0, 0);
 }
 
@@ -127,7 +129,8 @@ void FittedLabel::keyPressEvent(QKeyEvent* event) {
 
 void FittedLabel::contextMenuEvent(QContextMenuEvent* event) {
     if (!selectable_) return QLabel::contextMenuEvent(event);
-    openCopyMenu(this, event->globalPos(), !selectedText().isEmpty(), [this] { copy(); }, [this] { selectAll(); });
+    openCopyMenu(
+        this, event->globalPos(), !selectedText().isEmpty(), [this] { copy(); }, [this] { selectAll(); });
 }
 
 void FittedLabel::focusOutEvent(QFocusEvent* event) {
@@ -139,8 +142,10 @@ void FittedLabel::focusOutEvent(QFocusEvent* event) {
 bool FittedLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
         // A caption drawn smaller, broken or replaced by the mark is shown whole on hover.
-        if (!shownAsDesigned()) QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
-        else QToolTip::hideText();
+        if (!shownAsDesigned())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
         return true;
     }
     return QLabel::event(event);

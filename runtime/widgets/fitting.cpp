@@ -11,8 +11,7 @@
 namespace runtime {
 namespace {
 
-std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, const QSize& box, Qt::Alignment alignment,
-                                    QTextOption::WrapMode wrap) {
+std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, const QSize& box, Qt::Alignment alignment, QTextOption::WrapMode wrap) {
     auto layout = std::make_unique<QTextLayout>(text, font);
     QTextOption option(alignment & Qt::AlignHorizontal_Mask);
     option.setWrapMode(wrap);
@@ -77,8 +76,7 @@ bool fits(const QTextLayout& layout, const QSize& box, Qt::Alignment alignment, 
         // A glyph may be drawn beyond its advance: Liberation Serif's "j" reaches left of where it stands.
         const qreal beyondLeft = inked.isEmpty() ? 0 : std::max(0.0, -metrics.leftBearing(inked.front()));
         const qreal beyondRight = inked.isEmpty() ? 0 : std::max(0.0, -metrics.rightBearing(inked.back()));
-        if (drawn.left() - beyondLeft < leftClear || drawn.right() + beyondRight > box.width() - rightClear ||
-            drawn.bottom() > box.height() - 1) {
+        if (drawn.left() - beyondLeft < leftClear || drawn.right() + beyondRight > box.width() - rightClear || drawn.bottom() > box.height() - 1) {
             clearOfEdges = false;
         }
     }

@@ -18,8 +18,7 @@ void showWarning(QWidget* owner, const QString& title, const QString& prompt) {
     // window's icon and buttons; room for ten line heights more grows with the font.
     if (auto* buttons = box.findChild<QDialogButtonBox*>()) {
         const QMargins margins = box.layout()->contentsMargins();
-        buttons->setMinimumWidth(box.fontMetrics().horizontalAdvance(title) + 10 * box.fontMetrics().height() - margins.left() -
-                                 margins.right());
+        buttons->setMinimumWidth(box.fontMetrics().horizontalAdvance(title) + 10 * box.fontMetrics().height() - margins.left() - margins.right());
     }
     box.exec();
 }

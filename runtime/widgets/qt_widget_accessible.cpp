@@ -62,16 +62,20 @@ public:
     QStringList actionNames() const override {
         QStringList names;
         if (widget()->isEnabled()) {
-            if (button()->menu()) names << showMenuAction();
-            else names << (button()->isCheckable() ? toggleAction() : pressAction());
+            if (button()->menu())
+                names << showMenuAction();
+            else
+                names << (button()->isCheckable() ? toggleAction() : pressAction());
         }
         return names + BridgeWidgetAccessible::actionNames();
     }
     void doAction(const QString& name) override {
         if (!widget()->isEnabled()) return;
         if (name == pressAction() || name == showMenuAction()) {
-            if (button()->menu()) button()->showMenu();
-            else button()->animateClick();
+            if (button()->menu())
+                button()->showMenu();
+            else
+                button()->animateClick();
         } else if (name == toggleAction()) {
             button()->toggle();
         } else {
@@ -166,8 +170,10 @@ public:
         return names;
     }
     void doAction(const QString& name) override {
-        if (name == toggleAction()) box()->setChecked(!box()->isChecked());
-        else BridgeWidgetAccessible::doAction(name);
+        if (name == toggleAction())
+            box()->setChecked(!box()->isChecked());
+        else
+            BridgeWidgetAccessible::doAction(name);
     }
     QStringList keyBindingsForAction(const QString&) const override { return QStringList(); }
 
@@ -273,8 +279,10 @@ public:
         if (name == pressAction()) {
             action()->trigger();
         } else if (name == showMenuAction()) {
-            if (action()->menu()->isVisible()) action()->menu()->hide();
-            else if (QMenu* shownIn = menu()) shownIn->setActiveAction(action());
+            if (action()->menu()->isVisible())
+                action()->menu()->hide();
+            else if (QMenu* shownIn = menu())
+                shownIn->setActiveAction(action());
         }
     }
     QStringList keyBindingsForAction(const QString&) const override { return QStringList(); }

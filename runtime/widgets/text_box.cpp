@@ -52,8 +52,7 @@ QRect TextBox::characterBox(int offset) const {
     // Measured from the caret, which the box has already scrolled into view.
     const QFontMetrics metrics(font());
     const QRect caret = cursorRect();
-    const int x = caret.left() + caret.width() / 2 + metrics.horizontalAdvance(shown.left(offset)) -
-                  metrics.horizontalAdvance(shown.left(cursorPosition()));
+    const int x = caret.left() + caret.width() / 2 + metrics.horizontalAdvance(shown.left(offset)) - metrics.horizontalAdvance(shown.left(cursorPosition()));
     return QRect(x, caret.top(), metrics.horizontalAdvance(shown.at(offset)), caret.height());
 }
 

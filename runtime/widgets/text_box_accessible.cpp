@@ -20,9 +20,7 @@ public:
         if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
-    QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
-    }
+    QString text(QAccessible::Text kind) const override { return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind); }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.editable = !box()->isReadOnly();
@@ -55,9 +53,7 @@ public:
         const QRect shown = box()->characterBox(offset);
         return shown.isEmpty() ? shown : toBridgePixels(box(), shown.translated(box()->mapToGlobal(QPoint())));
     }
-    int offsetAtPoint(const QPoint& point) const override {
-        return box()->cursorPositionAt(box()->mapFromGlobal(fromBridgePixels(box(), point)));
-    }
+    int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(fromBridgePixels(box(), point))); }
     void scrollToSubstring(int start, int end) override {
         box()->setCursorPosition(end);
         box()->setCursorPosition(start);

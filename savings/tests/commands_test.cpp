@@ -27,10 +27,9 @@ TEST_P(Calculate, takes_its_steps_in_order) {
 const QString kWarn = QStringLiteral("warn 数据输入错误: ");
 
 // The result written, then said with the caption that names it.
-QStringList total(const char* shown) {
-    return {QStringLiteral("caption Label7 = ") + shown, QStringLiteral("announce 本利和：") + shown};
-}
+QStringList total(const char* shown) { return {QStringLiteral("caption Label7 = ") + shown, QStringLiteral("announce 本利和：") + shown}; }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Calculate, testing::Values(
     Row{"year_of_thousands", "1000", "2.25", "12", total("12146.25元")},
     // The smallest figures each field takes. 0.12 deposited, and 0.01 × 2.25 % / 12 × (1 + 2 + … + 12)
@@ -50,5 +49,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, Calculate, testing::Values(
     Row{"refuses_infinite_deposit", "1e999", "2.25", "12", {kWarn + "计算结果超出范围！"}},
     Row{"refuses_overflowing_interest", "1e200", "50", "1e60", {kWarn + "计算结果超出范围！"}}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 }  // namespace

@@ -12,9 +12,13 @@ constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGrey777{0x77, 0x77, 0x77}
 
 TEST(ContrastRatio, follows_relative_luminance_either_way_round) {
     // Worked out from the WCAG formula by hand, to two decimals.
-    const struct { Rgb a, b; double expected; } rows[] = {
-        {kBlack, kWhite, 21.0}, {Rgb{0xE0, 0xE0, 0xE0}, Rgb{0xE0, 0xE0, 0xE0}, 1.0}, {kGrey777, kWhite, 4.48},
-        {kGrey767676, kWhite, 4.54}, {Rgb{0, 0, 255}, kWhite, 8.59}, {Rgb{10, 10, 10}, kBlack, 1.06},  // below 0.04045
+    const struct {
+        Rgb a, b;
+        double expected;
+    } rows[] = {
+        {kBlack, kWhite, 21.0},         {Rgb{0xE0, 0xE0, 0xE0}, Rgb{0xE0, 0xE0, 0xE0}, 1.0},
+        {kGrey777, kWhite, 4.48},       {kGrey767676, kWhite, 4.54},
+        {Rgb{0, 0, 255}, kWhite, 8.59}, {Rgb{10, 10, 10}, kBlack, 1.06},  // below 0.04045
     };
     for (const auto& row : rows) {
         EXPECT_NEAR(runtime::contrastRatio(row.a, row.b), row.expected, 0.005);
@@ -33,8 +37,8 @@ TEST(LegibleText, keeps_legible_colours_and_replaces_the_rest_with_black_or_whit
 TEST(DistinctEdge, keeps_a_distinct_edge_and_moves_the_rest_just_far_enough) {
     // By hand: grey 127 reaches 3.03 on grey 224 and 128 only 2.99; on grey 50, 123 reaches 3.02 and 122 only 2.98.
     EXPECT_EQ(runtime::distinctEdge(Rgb{160, 160, 160}, Rgb{224, 224, 224}), (Rgb{127, 127, 127}));
-    EXPECT_EQ(runtime::distinctEdge(kWhite, Rgb{224, 224, 224}), (Rgb{127, 127, 127}));  // white's way to black passes every grey
-    EXPECT_EQ(runtime::distinctEdge(Rgb{36, 36, 36}, Rgb{50, 50, 50}), (Rgb{123, 123, 123}));  // black only 1.64
+    EXPECT_EQ(runtime::distinctEdge(kWhite, Rgb{224, 224, 224}), (Rgb{127, 127, 127}));            // white's way to black passes every grey
+    EXPECT_EQ(runtime::distinctEdge(Rgb{36, 36, 36}, Rgb{50, 50, 50}), (Rgb{123, 123, 123}));      // black only 1.64
     EXPECT_EQ(runtime::distinctEdge(Rgb{38, 112, 158}, Rgb{239, 239, 239}), (Rgb{38, 112, 158}));  // 4.69
 }
 

@@ -29,6 +29,7 @@ TEST_P(FormatByPattern, lays_out_the_rounded_value) {
     EXPECT_EQ(runtime::formatByPattern(row.value, row.pattern), row.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
     FormatRow{"tie_2_675_rounds_up", 2.675, "0.##", "2.68"},
     FormatRow{"tie_0_125_rounds_up", 0.125, "0.##", "0.13"},
@@ -49,6 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
     FormatRow{"infinity_gives_empty_text", -kInf, " #0.000000", ""},
     FormatRow{"nan_gives_empty_text", std::numeric_limits<double>::quiet_NaN(), "####.0000", ""}),
     kRowName);
+// clang-format on
 
 TEST(NumberText, keeps_one_place_for_the_sign) {
     EXPECT_EQ(runtime::numberText(0), " 0");

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quendrel calculators team
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_format.h"
 #include "text_to_number.h"
+#include "number_format.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <tuple>
@@ -55,6 +55,7 @@ TEST_P(TextToNumber, reads_the_number_the_text_begins_with) {
     EXPECT_EQ(std::signbit(value), std::signbit(row.expected));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Plain, TextToNumber, testing::Values(
     TextRow{"empty", u"", 0},
     TextRow{"leading_point", u".5", 0.5},
@@ -91,8 +92,10 @@ INSTANTIATE_TEST_SUITE_P(Plain, TextToNumber, testing::Values(
     TextRow{"megabyte_of_nines_rounds_up", u"1." + std::u16string(1 << 20, u'9'), 2},
     TextRow{"megabyte_of_zeros_then_exponent", u"0." + std::u16string(1 << 20, u'0') + u"1e1048577", 1}),
     kRowName);
+// clang-format on
 
 // Figures as people write them, read in the unit of the field they are typed into.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     TextRow{"decimal_comma_after_zero", u"0,465", 0.465, Percent},
     TextRow{"full_width_decimal_comma", u"2，25", 2.25, Percent},
@@ -148,6 +151,7 @@ INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     TextRow{"soft_hyphen_and_byte_order_mark_inside", u"\uFEFF1\u00AD2", 12, Count},
     TextRow{"letters_after_digits", u"12abc", 12, Count}),
     kRowName);
+// clang-format on
 
 // The separator grammar digit by digit, for each separator: `_` in a row stands for it.
 struct GroupingRow {
@@ -179,6 +183,7 @@ std::string groupingRowName(const testing::TestParamInfo<Grouping::ParamType>& i
     return std::string(std::get<1>(info.param).name) + "_" + std::get<0>(info.param).name;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Grouping, testing::Combine(
     testing::Values(Separator{"comma", u","}, Separator{"full_width_comma", u"\uFF0C"}, Separator{"blank", u" "},
                     Separator{"ideographic_blank", u"\u3000"}, Separator{"no_break_blank", u"\u00A0"},
@@ -197,5 +202,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, Grouping, testing::Combine(
     GroupingRow{"exponent_after_groups", u"1_000e3", 1e6},
     GroupingRow{"separator_after_point", u"0.5_000", 0})),
     groupingRowName);
+// clang-format on
 
 }  // namespace

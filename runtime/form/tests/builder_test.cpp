@@ -13,11 +13,12 @@ namespace {
 using namespace runtime::design;
 using runtime::FittedLabel;
 
-constexpr Font kKai10{"楷体_GB2312", 10.5, 400, 134};  // 14 px; its digits are 7 px wide
-constexpr Font kKai12{"楷体_GB2312", 12, 400, 134};     // 16 px: "蓝色" inks its box's top row and the row above its bottom
+constexpr Font kKai10{"楷体_GB2312", 10.5, 400, 134};    // 14 px; its digits are 7 px wide
+constexpr Font kKai12{"楷体_GB2312", 12, 400, 134};      // 16 px: "蓝色" inks its box's top row and the row above its bottom
 constexpr Font kTimes12{"Times New Roman", 12, 400, 0};  // a Western face, which has no Chinese characters
 constexpr Colour kGrey = 0x00E0E0E0, kCyan = 0x00FFFFC0, kBlue = 0x00FF0000;
 
+// clang-format off
 constexpr Control kControls[] = {
     {"Field", Kind::TextBox, "Form1", 1500, 1950, 1210, 300, 6, "", kKai10, standard},
     {"Panel", Kind::Frame, "Form1", 150, 150, 2850, 1800, 0, "面板", kKai10, background(kGrey)},
@@ -32,12 +33,22 @@ constexpr Control kControls[] = {
     {"Coloured", Kind::TextBox, "Form1", 0, 3000, 1200, 300, 10, "", kKai10, background(kCyan).withText(kBlue)},
     {"Sum", Kind::Label, "Form1", 1500, 3000, 1200, 300, 11, "", kKai10, standard},
 };
+// clang-format on
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}, {"Sum", "合计"}};
 
 constexpr Window kDesign{
-    .name = "Form1", .title = "t", .border = Border::Sizable, .clientWidth = 3000, .clientHeight = 3900,
-    .background = kGrey, .picture = {}, .icon = {}, .font = std::nullopt, .controls = kControls, .accessibleNames = kNames,
+    .name = "Form1",
+    .title = "t",
+    .border = Border::Sizable,
+    .clientWidth = 3000,
+    .clientHeight = 3900,
+    .background = kGrey,
+    .picture = {},
+    .icon = {},
+    .font = std::nullopt,
+    .controls = kControls,
+    .accessibleNames = kNames,
 };
 
 // Counts the closes a window receives, as its close box sends one.
@@ -65,19 +76,22 @@ class BuilderTest : public runtime::testing::WindowFixture {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
             QList<QAction*> actions;
-            for (QAction* action : menu->actions()) if (!action->isSeparator()) actions << action, items << action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)");
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator()) actions << action, items << action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)");
             if (choose >= 0) actions[choose]->trigger();
             menu->close();
         });
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(widget, &click);  // the menu's own loop runs the look
-        QTest::qWait(0);  // where none opens
+        QApplication::sendEvent(widget, &click);      // the menu's own loop runs the look
+        QTest::qWait(0);                              // where none opens
         QApplication::setActiveWindow(window.get());  // the offscreen platform leaves none active after a popup
         return items;
     }
 
 private slots:
-    void init() { open([] { return runtime::buildWindow(kDesign); }); }
+    void init() {
+        open([] { return runtime::buildWindow(kDesign); });
+    }
     void cleanup() {
         close();
         QApplication::setPalette(platform_);
@@ -92,7 +106,8 @@ private slots:
         QVERIFY(result()->alignment() & Qt::AlignHCenter && control<QLabel>("OnPanel")->alignment() & Qt::AlignLeft);
         QCOMPARE(texts({"OnPanel", "Blue"}), QStringList({"说明", "蓝色"}));
         // A result is selectable, with the text cursor, and heard under the name of the caption beside it.
-        QCOMPARE(QList<Qt::CursorShape>({result()->cursor().shape(), control("OnPanel")->cursor().shape()}), QList<Qt::CursorShape>({Qt::IBeamCursor, Qt::ArrowCursor}));
+        QCOMPARE(QList<Qt::CursorShape>({result()->cursor().shape(), control("OnPanel")->cursor().shape()}),
+                 QList<Qt::CursorShape>({Qt::IBeamCursor, Qt::ArrowCursor}));
         QCOMPARE(QAccessible::queryAccessibleInterface(result())->text(QAccessible::Name), QStringLiteral("结果"));
         QStringList reached;  // Tab passes results by
         for (int i = 0; i < 5; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), reached << focused();
@@ -123,7 +138,8 @@ private slots:
         QTest::addColumn<bool>("underAMessageBox");
         QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)};
         for (const auto standard : {QKeySequence::Quit, QKeySequence::Close}) {
-            for (const QKeySequence& key : QKeySequence::keyBindings(standard)) if (!keys.contains(key)) keys << key;
+            for (const QKeySequence& key : QKeySequence::keyBindings(standard))
+                if (!keys.contains(key)) keys << key;
         }
         for (const QKeySequence& key : keys) {
             QTest::newRow(qPrintable(key.toString() + "_closes")) << key << false;
@@ -152,12 +168,17 @@ private slots:
         QVERIFY(face->state().editable && face->state().selectableText && !face->state().readOnly);
         int start = -1, end = -1, second = -1, secondEnd = -1;
         text->attributes(0, &start, &end);  // one run: the text has no attributes
-        QStringList boxes;  // x and width of each character's box, and the offset found at its corner
+        QStringList boxes;                  // x and width of each character's box, and the offset found at its corner
         for (int offset = 0; offset < 4; ++offset) {
             const QRect box = text->characterRect(offset);
-            boxes << QString("%1 %2 %3").arg(control("Field")->mapFromGlobal(box.topLeft()).x()).arg(box.width()).arg(text->offsetAtPoint(box.topLeft() + QPoint(1, 1)));
+            boxes << QString("%1 %2 %3")
+                         .arg(control("Field")->mapFromGlobal(box.topLeft()).x())
+                         .arg(box.width())
+                         .arg(text->offsetAtPoint(box.topLeft() + QPoint(1, 1)));
         }
-        QCOMPARE(QStringList({face->text(QAccessible::Value), text->text(1, 3), QString("%1 to %2").arg(start).arg(end), text->characterRect(4).isEmpty() ? "" : "a box past the end"}) + boxes,
+        QCOMPARE(QStringList({face->text(QAccessible::Value), text->text(1, 3), QString("%1 to %2").arg(start).arg(end),
+                              text->characterRect(4).isEmpty() ? "" : "a box past the end"}) +
+                     boxes,
                  QStringList({"12.5", "2.", "0 to 4", "", "3 7 0", "10 7 1", "17 7 2", "24 7 3"}));
         text->addSelection(1, 3);
         text->selection(0, &start, &end);
@@ -190,8 +211,10 @@ private slots:
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText("kept");
         const auto copied = [&](bool fromTheMenu) {
-            if (fromTheMenu) menuOf(control("Sum"), 1);
-            else QTest::keyClick(control("Field"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            if (fromTheMenu)
+                menuOf(control("Sum"), 1);
+            else
+                QTest::keyClick(control("Field"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
             return clipboard->text() + " | " + announced();
         };
         type("Field", "5");
@@ -213,7 +236,9 @@ private slots:
         QTest::newRow("selection_kept_by_the_right_click") << "Result" << true << QStringList{"复制(&C)", "复制全部结果", "全选"} << "12.5";
         QTest::newRow("nothing_selected") << "Result" << false << QStringList{"复制(&C) (off)", "复制全部结果", "全选"} << "kept";
         QTest::newRow("caption_that_is_no_result") << "OnPanel" << false << QStringList() << "kept";
-        QTest::newRow("text_box_in_qts_own_chinese") << "Field" << false << QStringList{"撤消(&U) (off)", "重做(&R) (off)", "剪切(&T) (off)", "复制(&C) (off)", "粘贴(&P)", "删除 (off)", "全选 (off)"} << "kept";
+        QTest::newRow("text_box_in_qts_own_chinese") << "Field" << false << QStringList{"撤消(&U) (off)", "重做(&R) (off)", "剪切(&T) (off)", "复制(&C) (off)",
+                                                                                        "粘贴(&P)",       "删除 (off)",     "全选 (off)"}
+                                                     << "kept";
     }
     void menu_offers_to_copy_what_is_selected() {
         QFETCH(QString, label);

@@ -29,8 +29,7 @@ inline QHash<QRgb, int> colourCounts(const QImage& shot, const QRegion& region) 
 /// The colour most of the region shows: the paper its text is written on.
 inline QRgb commonest(const QImage& shot, const QRegion& region) {
     const QHash<QRgb, int> counts = colourCounts(shot, region);
-    const auto most = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
-                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto most = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](const auto& a, const auto& b) { return a.second < b.second; });
     return most == counts.keyValueEnd() ? 0 : most->first;
 }
 

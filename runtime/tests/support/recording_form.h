@@ -27,9 +27,7 @@ public:
         journal_ << QStringLiteral("caption %1 = %2").arg(label, caption);
     }
     void setFocus(QStringView control) override { journal_ << QStringLiteral("focus %1").arg(control); }
-    void warn(const QString& title, const QString& prompt) override {
-        journal_ << QStringLiteral("warn %1: %2").arg(title, prompt);
-    }
+    void warn(const QString& title, const QString& prompt) override { journal_ << QStringLiteral("warn %1: %2").arg(title, prompt); }
     void announce(const QString& text) override { journal_ << QStringLiteral("announce %1").arg(text); }
     void close() override { journal_ << QStringLiteral("close"); }
 

@@ -67,7 +67,9 @@ protected:
     }
 
     template <typename Widget = QWidget>
-    Widget* control(const QString& name) const { return window->findChild<Widget*>(name); }
+    Widget* control(const QString& name) const {
+        return window->findChild<Widget*>(name);
+    }
     /// The texts of text boxes and captions of labels, by name.
     QStringList texts(const QStringList& names) const {
         QStringList values;
@@ -123,21 +125,29 @@ protected:
             const QRegion shown = toDevice.map(uncovered(widget, row.kind));
             const QRect box = toDevice.mapRect(QRect(widget->mapTo(window.get(), QPoint()), widget->size()));
             if (row.kind == design::Kind::TextBox) {
-                const QRgb edge = commonest(shot, QRegion(box) - box.adjusted(1, 1, -1, -1)), panel = commonest(shot, QRegion(box.adjusted(-1, -1, 1, 1)) - box);
+                const QRgb edge = commonest(shot, QRegion(box) - box.adjusted(1, 1, -1, -1)),
+                           panel = commonest(shot, QRegion(box.adjusted(-1, -1, 1, 1)) - box);
                 if (contrastRatio(rgbOf(edge), rgbOf(panel)) < 3) wrong << name + " edged " + QColor(edge).name() + " on " + QColor(panel).name();
                 const int r = int(shot.devicePixelRatio());  // just inside the edge, an unfocused box shows its own face
-                if (!widget->hasFocus() && commonest(shot, QRegion(box.adjusted(r, r, -r, -r)) - box.adjusted(r + 1, r + 1, -r - 1, -r - 1)) != widget->palette().color(QPalette::Base).rgb()) wrong << name + " edged twice";
-                if (widget->hasFocus()) focusedEdge = edge;
-                else if (edgeOnPanel.value(panel, edge) != edge) wrong << name + " edged unlike the other boxes";
-                else edgeOnPanel.insert(panel, edge);
+                if (!widget->hasFocus() && commonest(shot, QRegion(box.adjusted(r, r, -r, -r)) - box.adjusted(r + 1, r + 1, -r - 1, -r - 1)) !=
+                                               widget->palette().color(QPalette::Base).rgb())
+                    wrong << name + " edged twice";
+                if (widget->hasFocus())
+                    focusedEdge = edge;
+                else if (edgeOnPanel.value(panel, edge) != edge)
+                    wrong << name + " edged unlike the other boxes";
+                else
+                    edgeOnPanel.insert(panel, edge);
             }
             const auto* label = qobject_cast<const FittedLabel*>(widget);
-            const bool result = std::any_of(design.accessibleNames.begin(), design.accessibleNames.end(),
-                                            [&](const auto& entry) { return entry.control == row.name; }) && label;
+            const bool result =
+                std::any_of(design.accessibleNames.begin(), design.accessibleNames.end(), [&](const auto& entry) { return entry.control == row.name; }) &&
+                label;
             const QString text = label ? label->text() : widget->property("text").toString() + widget->property("title").toString();
             if (row.kind != design::Kind::Image && !text.trimmed().isEmpty() && inkContrast(shot, shown) < 4.5) wrong << name + " illegible";
             const QFontMetrics face(label ? label->shownFont() : widget->font());
-            for (const char32_t c : text.toUcs4()) if (QChar::isPrint(c) && !face.inFontUcs4(c)) wrong << name + " has no face for " + QString::fromUcs4(&c, 1);
+            for (const char32_t c : text.toUcs4())
+                if (QChar::isPrint(c) && !face.inFontUcs4(c)) wrong << name + " has no face for " + QString::fromUcs4(&c, 1);
             if (row.look.background && (row.kind != design::Kind::Label || row.look.opaque)) {
                 const QColor designed(qRgb(*row.look.background & 0xFF, *row.look.background >> 8 & 0xFF, *row.look.background >> 16));
                 if (QColor(commonest(shot, shown)) != designed) wrong << name + " shows " + QColor(commonest(shot, shown)).name();
@@ -156,7 +166,8 @@ private:
     /// box's or button's inside) less the controls on it or above it.
     QRegion uncovered(const QWidget* widget, design::Kind kind) const {
         QRect box = widget->rect();
-        if (kind == design::Kind::Frame && !widget->property("title").toString().isEmpty()) box = QRect(10, 0, widget->fontMetrics().horizontalAdvance(widget->property("title").toString()), widget->fontMetrics().height());
+        if (kind == design::Kind::Frame && !widget->property("title").toString().isEmpty())
+            box = QRect(10, 0, widget->fontMetrics().horizontalAdvance(widget->property("title").toString()), widget->fontMetrics().height());
         if (kind == design::Kind::TextBox || kind == design::Kind::Button) box.adjust(3, 3, -3, -3);
         QRegion region(box.translated(widget->mapTo(window.get(), QPoint())));
         for (const QWidget* at = widget; at != window.get(); at = at->parentWidget()) {

@@ -50,7 +50,18 @@ struct Label : runtime::FittedLabel {
     void paintEvent(QPaintEvent* event) override { ++paints, FittedLabel::paintEvent(event); }
 };
 
-enum class Gesture { Drag, DragAcross, DragAndMoveOn, SelectAll, DoubleClick, ThirdClick, ThirdClickADragDistanceAway, ClickElsewhere, ClickAtTheEnd, NewCaption };
+enum class Gesture {
+    Drag,
+    DragAcross,
+    DragAndMoveOn,
+    SelectAll,
+    DoubleClick,
+    ThirdClick,
+    ThirdClickADragDistanceAway,
+    ClickElsewhere,
+    ClickAtTheEnd,
+    NewCaption
+};
 
 }  // namespace
 
@@ -96,12 +107,17 @@ class WidgetsTest : public QObject {
         const QImage shot = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QPalette& theme = label->palette();
         int first = -1, last = -1;
-        for (int x = 0; x < shot.width(); ++x) if (shot.pixel(x, shot.height() / 2) == theme.color(QPalette::Highlight).rgb()) last = x, first = first < 0 ? x : first;
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixel(x, shot.height() / 2) == theme.color(QPalette::Highlight).rgb()) last = x, first = first < 0 ? x : first;
         if (first < 0) return QString();
         QRegion band;
-        for (int y = 0; y < shot.height(); ++y) band += shot.pixel(last, y) == theme.color(QPalette::Highlight).rgb() ? QRect(first, y, last + 1 - first, 1) : QRect();
+        for (int y = 0; y < shot.height(); ++y)
+            band += shot.pixel(last, y) == theme.color(QPalette::Highlight).rgb() ? QRect(first, y, last + 1 - first, 1) : QRect();
         const bool unhighlighted = runtime::testing::colourCounts(shot, band).contains(theme.color(QPalette::WindowText).rgb());
-        return QString("%1 to %2%3").arg(first / shot.devicePixelRatio()).arg((last + 1) / shot.devicePixelRatio()).arg(unhighlighted ? " in the text colour" : "");
+        return QString("%1 to %2%3")
+            .arg(first / shot.devicePixelRatio())
+            .arg((last + 1) / shot.devicePixelRatio())
+            .arg(unhighlighted ? " in the text colour" : "");
     }
 
 private slots:
@@ -133,11 +149,13 @@ private slots:
         QTest::newRow("broken_between_words_when_smaller") << Fitted{words, false, kai(14), "principal sum", QStringList{"principal ", "sum"}, 12, false};
         // Its blanks dropped, it would fit broken at its own size; drawn otherwise than designed, it
         // is broken one size smaller, never larger: 15 characters are too many for one line at 9 px.
-        QTest::newRow("blanks_dropped_and_broken_one_size_smaller") << Fitted{words, false, kai(14), QString(9, ' ') + "monthly deposit", QStringList{"monthly ", "deposit"}, 13, false};
+        QTest::newRow("blanks_dropped_and_broken_one_size_smaller")
+            << Fitted{words, false, kai(14), QString(9, ' ') + "monthly deposit", QStringList{"monthly ", "deposit"}, 13, false};
         // Broken anywhere: a figure has no break between its digits, and 14 digits need 63 px at 9 px.
         QTest::newRow("broken_anywhere_at_its_own_size") << Fitted{words, false, kai(14), "1594921.183121", QStringList{"1594921.", "183121"}, 14, false};
         // 30 digits fit only at 9 px, 4.5 px a digit, on three lines.
-        QTest::newRow("broken_anywhere_at_the_floor") << Fitted{figure, true, kai(14), " " + QString(30, '7'), QStringList{QString(12, '7'), QString(12, '7'), QString(6, '7')}, 9, false};
+        QTest::newRow("broken_anywhere_at_the_floor") << Fitted{
+            figure, true, kai(14), " " + QString(30, '7'), QStringList{QString(12, '7'), QString(12, '7'), QString(6, '7')}, 9, false};
         // The mark: as many as the box holds at the caption's own size, (56 - 2) / 7 of them; in a box
         // narrower than one, at the floor.
         QTest::newRow("too_long_even_broken") << Fitted{figure, true, kai(14), kTooLong, QStringList{"#######"}, 14, false};
@@ -148,10 +166,18 @@ private slots:
         QTest::newRow("ink_left_of_the_line_it_is_aligned_to") << Fitted{words, false, face("Liberation Serif", 16), "jet", QStringList{"######"}, 16, false};
         // DejaVu Sans draws a dot above with nothing under it 5 to 2 px left of where it stands at 14 px,
         // and nearer at smaller sizes, but always left of the box: (56 - 2) / 11.7 of its 11.7 px "#".
-        QTest::newRow("ink_only_3_px_left_of_the_box") << Fitted{words, false, face("DejaVu Sans", 14), "\u0307" "5", QStringList{"####"}, 14, false};
+        QTest::newRow("ink_only_3_px_left_of_the_box") << Fitted{words,
+                                                                 false,
+                                                                 face("DejaVu Sans", 14),
+                                                                 "\u0307"
+                                                                 "5",
+                                                                 QStringList{"####"},
+                                                                 14,
+                                                                 false};
         // Lines are a leading apart: two lines of Liberation Serif at 16 px take 2 x 17.73 + 0.69 px,
         // more than the box's 36; at 15 px each word of 48.3 px fits a line.
-        QTest::newRow("leading_between_lines_counted") << Fitted{QSize(56, 36), false, face("Liberation Serif", 16), "mamma summer", QStringList{"mamma ", "summer"}, 15, false};
+        QTest::newRow("leading_between_lines_counted")
+            << Fitted{QSize(56, 36), false, face("Liberation Serif", 16), "mamma summer", QStringList{"mamma ", "summer"}, 15, false};
         QTest::newRow("blanks_laid_out_as_they_are") << Fitted{figure, true, kai(14), "   ", QStringList{"   "}, 14, true};
         // Ink on a side column is judged in device pixels: eight 9s fill the box exactly and ink its
         // first and last column at one device pixel a pixel, but clear the outermost device columns at two.
@@ -205,9 +231,14 @@ private slots:
     // A result's box, a box for two lines, and a caption that is no result, as the builder makes them.
     void init() {
         window = std::make_unique<QWidget>();
-        const struct { const char* name; QRect box; Qt::Alignment alignment; bool selectable; } labels[] = {
-            {"Result", QRect(10, 10, 56, 29), Qt::AlignHCenter, true}, {"Words", QRect(10, 50, 56, 33), Qt::AlignLeft, true},
-            {"Caption", QRect(10, 90, 80, 20), Qt::AlignLeft, false}};
+        const struct {
+            const char* name;
+            QRect box;
+            Qt::Alignment alignment;
+            bool selectable;
+        } labels[] = {{"Result", QRect(10, 10, 56, 29), Qt::AlignHCenter, true},
+                      {"Words", QRect(10, 50, 56, 33), Qt::AlignLeft, true},
+                      {"Caption", QRect(10, 90, 80, 20), Qt::AlignLeft, false}};
         for (const auto& [name, box, alignment, selectable] : labels) {
             auto* label = new Label(window.get());
             label->setObjectName(name);
@@ -237,20 +268,48 @@ private slots:
         QTest::addColumn<QString>("pasted");
         const QString figure = QStringLiteral(" -7.2元");
         // From the right half of the "1" to the left half of the "5".
-        QTest::newRow("drag_from_inside_one_digit_to_inside_another") << "Result" << "12.5" << Gesture::Drag << "2." << "21 to 35" << "2.";
-        QTest::newRow("select_all_leaves_out_the_sign_blank") << "Result" << figure << Gesture::SelectAll << "-7.2元" << "3 to 53" << "kept";
-        QTest::newRow("double_click_selects_the_figure_alone") << "Result" << figure << Gesture::DoubleClick << "-7.2" << "10 to 39" << "kept";
-        QTest::newRow("double_click_on_words_alone_selects_them_whole") << "Result" << QStringLiteral("说明") << Gesture::DoubleClick << QStringLiteral("说明") << "14 to 42" << "kept";
-        QTest::newRow("third_click_selects_the_whole_caption") << "Result" << figure << Gesture::ThirdClick << "-7.2元" << "3 to 53" << "-7.2元";
+        QTest::newRow("drag_from_inside_one_digit_to_inside_another") << "Result"
+                                                                      << "12.5" << Gesture::Drag << "2."
+                                                                      << "21 to 35"
+                                                                      << "2.";
+        QTest::newRow("select_all_leaves_out_the_sign_blank") << "Result" << figure << Gesture::SelectAll << "-7.2元"
+                                                              << "3 to 53"
+                                                              << "kept";
+        QTest::newRow("double_click_selects_the_figure_alone") << "Result" << figure << Gesture::DoubleClick << "-7.2"
+                                                               << "10 to 39"
+                                                               << "kept";
+        QTest::newRow("double_click_on_words_alone_selects_them_whole")
+            << "Result" << QStringLiteral("说明") << Gesture::DoubleClick << QStringLiteral("说明") << "14 to 42"
+            << "kept";
+        QTest::newRow("third_click_selects_the_whole_caption") << "Result" << figure << Gesture::ThirdClick << "-7.2元"
+                                                               << "3 to 53"
+                                                               << "-7.2元";
         // As in Qt's own texts, a click as far from the double click as a drag must go is a click of its own.
-        QTest::newRow("third_click_a_drag_distance_away_selects_nothing") << "Result" << figure << Gesture::ThirdClickADragDistanceAway << "" << "" << "kept";
-        QTest::newRow("click_at_the_end_of_a_selection_lets_it_go") << "Result" << figure << Gesture::ClickAtTheEnd << "" << "" << "kept";
-        QTest::newRow("new_caption_is_not_selected") << "Result" << figure << Gesture::NewCaption << "" << "" << "kept";
-        QTest::newRow("selection_let_go_as_the_focus_moves_on") << "Result" << "12.5" << Gesture::DragAndMoveOn << "" << "" << "2.";
-        QTest::newRow("mark_is_selected_as_the_whole_figure") << "Result" << kTooLong << Gesture::DoubleClick << kTooLong.trimmed() << "3 to 53" << "kept";
-        QTest::newRow("click_elsewhere_after_a_double_click_selects_nothing") << "Result" << kTooLong << Gesture::ClickElsewhere << "" << "" << "kept";
-        QTest::newRow("caption_that_is_no_result_selects_nothing") << "Caption" << figure << Gesture::DoubleClick << "" << "" << "kept";
-        QTest::newRow("drag_across_a_second_line_selects_that_line") << "Words" << "principal sum" << Gesture::DragAcross << "sum" << "0 to 18" << "sum";
+        QTest::newRow("third_click_a_drag_distance_away_selects_nothing") << "Result" << figure << Gesture::ThirdClickADragDistanceAway << ""
+                                                                          << ""
+                                                                          << "kept";
+        QTest::newRow("click_at_the_end_of_a_selection_lets_it_go") << "Result" << figure << Gesture::ClickAtTheEnd << ""
+                                                                    << ""
+                                                                    << "kept";
+        QTest::newRow("new_caption_is_not_selected") << "Result" << figure << Gesture::NewCaption << ""
+                                                     << ""
+                                                     << "kept";
+        QTest::newRow("selection_let_go_as_the_focus_moves_on") << "Result"
+                                                                << "12.5" << Gesture::DragAndMoveOn << ""
+                                                                << ""
+                                                                << "2.";
+        QTest::newRow("mark_is_selected_as_the_whole_figure") << "Result" << kTooLong << Gesture::DoubleClick << kTooLong.trimmed() << "3 to 53"
+                                                              << "kept";
+        QTest::newRow("click_elsewhere_after_a_double_click_selects_nothing") << "Result" << kTooLong << Gesture::ClickElsewhere << ""
+                                                                              << ""
+                                                                              << "kept";
+        QTest::newRow("caption_that_is_no_result_selects_nothing") << "Caption" << figure << Gesture::DoubleClick << ""
+                                                                   << ""
+                                                                   << "kept";
+        QTest::newRow("drag_across_a_second_line_selects_that_line") << "Words"
+                                                                     << "principal sum" << Gesture::DragAcross << "sum"
+                                                                     << "0 to 18"
+                                                                     << "sum";
     }
     void gesture_selects_what_ctrl_c_copies() {
         QFETCH(QString, label);
@@ -309,12 +368,15 @@ private slots:
         const auto at = [&](int x, int y) { return QColor(shot.pixel(x, y)); };
         int line = 0, inkTop = shot.height(), inkBottom = 0;
         while (line < shot.height() && at(shot.width() - 6 * r, line) != dark) ++line;
-        for (int y = 0; y < 20 * r; ++y) for (int x = 10 * r; x < (10 + advance) * r; ++x) if (at(x, y) != face) inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y);
+        for (int y = 0; y < 20 * r; ++y)
+            for (int x = 10 * r; x < (10 + advance) * r; ++x)
+                if (at(x, y) != face) inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y);
         QVERIFY2(std::abs((line - inkTop) - (inkBottom - line)) <= 2 * r, qPrintable(QString("line %1, ink %2 to %3").arg(line).arg(inkTop).arg(inkBottom)));
         QString top, inner;  // "-" for each logical column of the dark and light lines, " " for the caption's gap
         for (int x = 1; x < 16 + advance; ++x) top += at(x * r, line) == dark ? '-' : ' ', inner += at(x * r, line + r) == light ? '-' : ' ';
         QCOMPARE(QStringList({top, inner}), QStringList(2, QString(7, '-') + QString(advance + 4, ' ') + "----"));
-        QCOMPARE(QList<QColor>({at(0, middle), at(shot.width() - 2 * r, middle), at(shot.width() / 2, shot.height() - 2 * r), at(r, middle), at(shot.width() - 6 * r, line + r)}),
+        QCOMPARE(QList<QColor>({at(0, middle), at(shot.width() - 2 * r, middle), at(shot.width() / 2, shot.height() - 2 * r), at(r, middle),
+                                at(shot.width() - 6 * r, line + r)}),
                  QList<QColor>({dark, dark, dark, light, light}));
     }
 
