@@ -185,10 +185,9 @@ class MessageBox : public BridgeWidgetAccessible {
 public:
     explicit MessageBox(QWidget* box) : BridgeWidgetAccessible(box, QAccessible::AlertMessage) {}
 
+    // Screen readers hear an alert by its name and the labels inside it: AT-SPI asks it for no other text.
     QString text(QAccessible::Text kind) const override {
         const auto* box = static_cast<const QMessageBox*>(widget());
-        if (kind == QAccessible::Value) return box->text();
-        if (kind == QAccessible::Help) return box->informativeText();
         const QString text = BridgeWidgetAccessible::text(kind);
         return kind == QAccessible::Name && text.isEmpty() ? box->text() : text;
     }

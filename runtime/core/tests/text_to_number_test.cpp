@@ -79,6 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Plain, TextToNumber, testing::Values(
     TextRow{"second_point_is_no_figure", u"1.5.3", 0},
     TextRow{"single_point_before_a_lone_comma_is_a_point", u"1.500,", 1.5},
     TextRow{"point_after_points_grouping_is_no_figure", u"1.000.000.5", 0},
+    TextRow{"points_after_commas_grouping_are_no_figure", u"1,000.000.000", 0},
+    TextRow{"points_grouping_after_a_leading_zero_are_no_figure", u"0.000,5", 0},
     TextRow{"blank_after_comma_groups", u"1,000 000", 1000000},
     TextRow{"hex_prefix_is_not_read", u"0x10", 0},
     TextRow{"lone_surrogate_after_digits", u"5" + std::u16string(1, char16_t(0xDC00)), 5},
