@@ -186,7 +186,8 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     switch (unit) {
     case Unit::Yuan:
     case Unit::TenThousandYuan:
-        (void)(word(u"元", 0) || word(u"圆", 0) || word(u"块", 0) || word(u"人民币", 0) || word(u"角", -1) || word(u"毛", -1) || word(u"分", -2));
+        (void)(word(u"元", 0) || word(u"圆", 0) || word(u"块钱", 0) || word(u"块", 0) || word(u"人民币", 0) || word(u"角", -1) || word(u"毛", -1) ||
+               word(u"分", -2));
         // A figure in this field's own unit bears no word; one with any is in yuan.
         if (unit == Unit::TenThousandYuan && named) scale.powerOfTen += kYuanInTenThousands;
         break;
@@ -200,16 +201,28 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     case Unit::Months:
         if (word(u"个半月", 0)) {
             scale.andAHalf = true;
-        } else if (!word(u"年", 0, 12) && !word(u"季度", 0, 3) && !word(u"个月", 0) && !word(u"月", 0) && !word(u"期", 0) &&
+        } else if (!word(u"年期", 0, 12) && !word(u"年", 0, 12) && !word(u"季度", 0, 3) && !word(u"个月", 0) && !word(u"月", 0) && !word(u"期", 0) &&
                    (word(u"天", 0) || word(u"日", 0) || word(u"周", 0) || word(u"星期", 0))) {
             scale.unreadable = true;  // days and weeks make no whole count of months
         }
         break;
-    case Unit::Count: break;
+    case Unit::Count: (void)(word(u"次", 0) || word(u"期", 0)); break;
     }
     if (!named) return std::nullopt;
     i = j;
     return scale;
+}
+
+// Whether the text from `i`, after a figure, leaves it as written: a word may name another unit
+// or currency ("100美元", "12abc"), and a dash, tilde, slash or apostrophe before digits makes a
+// range, a fraction or a grouping ("1-2年", "1/2年", "1'000"); 整 only says the sum is whole.
+bool endsTheFigure(const Scanner& s, std::size_t i) {
+    const std::size_t next = s.blanksFrom(i);
+    const char16_t c = s.at(next);
+    if (c == u'整') return true;
+    if (isWordCharacter(c)) return false;
+    if (c == u',' && s.at(next + 1) == u'-') return false;  // "1.000,-", a price with no cents
+    return std::u16string_view(u"-~/'_\u00B7\u2013\u2014\u2019").find(c) == std::u16string_view::npos || !s.digitAt(s.blanksFrom(next + 1));
 }
 
 // Whether the text from `i` goes on as a figure would, with a digit, a numeral word, 零, 又 or 半.
@@ -225,8 +238,8 @@ std::optional<ExactDecimal> scanFigure(const Scanner& s, std::size_t& i, Unit un
     if (!number) return std::nullopt;
     std::optional<Scale> scale = scanWords(s, i, unit);
     if (!scale) {
-        // A bare number, and whatever follows is not read, unless it is more digits ("1 50").
-        if (s.digitAt(s.blanksFrom(i))) return std::nullopt;
+        // A bare number, unless more digits follow ("1 50").
+        if (s.digitAt(s.blanksFrom(i)) || !endsTheFigure(s, i)) return std::nullopt;
         return number;
     }
     std::optional<ExactDecimal> figure = scale->of(*number);
@@ -241,7 +254,7 @@ std::optional<ExactDecimal> scanFigure(const Scanner& s, std::size_t& i, Unit un
         }
         // A part in numeral words ("1年零六个月") would be lost: no figure rather than a smaller one.
         if (isNumeralWord(s.raw(next))) return std::nullopt;
-        if (!s.digitAt(next)) return figure;
+        if (!s.digitAt(next)) return endsTheFigure(s, next) ? figure : std::nullopt;
         // Digits after a unit must be a smaller part below one of that unit; anything else
         // ("1万2", "1年18个月", "1万2万") has no one reading.
         const std::optional<ExactDecimal> partNumber = scanNumber(s, next);

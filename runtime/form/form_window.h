@@ -20,10 +20,13 @@ class OuterSize;
 /// looks.h) and paints the picture behind its controls, runs click procedures, and offers
 /// itself to them through the by-name form. The desktop's quit and close keys (Ctrl+Q, Ctrl+W)
 /// close it as its close box does.
+// A class of its own, not a plain QWidget, whose screen readers' interface stays Qt's
+// (qt_widget_accessible.cpp).
 class FormWindow : public QWidget {
-    Q_OBJECT  // a class of its own: screen readers' interface for a plain QWidget is Qt's (qt_widget_accessible.cpp)
+    Q_OBJECT
 
-        public : using Procedure = std::function<void(Form&)>;
+public:
+    using Procedure = std::function<void(Form&)>;
 
     /// The controls' names and positions are those of `design`; the window is not yet shown.
     explicit FormWindow(const design::Window& design);

@@ -40,6 +40,8 @@ TEST(DistinctEdge, keeps_a_distinct_edge_and_moves_the_rest_just_far_enough) {
     EXPECT_EQ(runtime::distinctEdge(kWhite, Rgb{224, 224, 224}), (Rgb{127, 127, 127}));            // white's way to black passes every grey
     EXPECT_EQ(runtime::distinctEdge(Rgb{36, 36, 36}, Rgb{50, 50, 50}), (Rgb{123, 123, 123}));      // black only 1.64
     EXPECT_EQ(runtime::distinctEdge(Rgb{38, 112, 158}, Rgb{239, 239, 239}), (Rgb{38, 112, 158}));  // 4.69
+    // On grey 117 at 4.5, grey 2 reaches 4.50 and 3 only 4.48: the way to black is followed to its end.
+    EXPECT_EQ(runtime::distinctEdge(Rgb{107, 107, 107}, Rgb{117, 117, 117}, 4.5), (Rgb{2, 2, 2}));
 }
 
 }  // namespace
