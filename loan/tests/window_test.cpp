@@ -27,12 +27,14 @@ private slots:
         QCOMPARE(window->grab().toImage().pixelColor(650, 450), QColor(0xE0, 0xE0, 0xE0));
     }
 
+    // clang-format off
     void results_are_shown_legible_data() {
         QTest::addColumn<QStringList>("inputs");
         QTest::newRow("payment_of_three_whole_digits") << QStringList{"1000", "120", "10", "0.2"};
         QTest::newRow("interval_of_six_digits") << QStringList{"1", "100000", "1", "0.0001"};
         QTest::newRow("payment_of_1e44") << QStringList{"1e44", "12", "1", "1"};
     }
+    // clang-format on
     void results_are_shown_legible() {
         QFETCH(QStringList, inputs);
         fill(fields, inputs);

@@ -129,8 +129,9 @@ void FittedLabel::keyPressEvent(QKeyEvent* event) {
 
 void FittedLabel::contextMenuEvent(QContextMenuEvent* event) {
     if (!selectable_) return QLabel::contextMenuEvent(event);
-    openCopyMenu(
-        this, event->globalPos(), !selectedText().isEmpty(), [this] { copy(); }, [this] { selectAll(); });
+    const auto copySelection = [this] { copy(); };
+    const auto selectWhole = [this] { selectAll(); };
+    openCopyMenu(this, event->globalPos(), !selectedText().isEmpty(), copySelection, selectWhole);
 }
 
 void FittedLabel::focusOutEvent(QFocusEvent* event) {

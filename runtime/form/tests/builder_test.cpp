@@ -18,7 +18,6 @@ constexpr Font kKai12{"楷体_GB2312", 12, 400, 134};      // 16 px: "蓝色" in
 constexpr Font kTimes12{"Times New Roman", 12, 400, 0};  // a Western face, which has no Chinese characters
 constexpr Colour kGrey = 0x00E0E0E0, kCyan = 0x00FFFFC0, kBlue = 0x00FF0000;
 
-// clang-format off
 constexpr Control kControls[] = {
     {"Field", Kind::TextBox, "Form1", 1500, 1950, 1210, 300, 6, "", kKai10, standard},
     {"Panel", Kind::Frame, "Form1", 150, 150, 2850, 1800, 0, "面板", kKai10, background(kGrey)},
@@ -33,7 +32,6 @@ constexpr Control kControls[] = {
     {"Coloured", Kind::TextBox, "Form1", 0, 3000, 1200, 300, 10, "", kKai10, background(kCyan).withText(kBlue)},
     {"Sum", Kind::Label, "Form1", 1500, 3000, 1200, 300, 11, "", kKai10, standard},
 };
-// clang-format on
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}, {"Sum", "合计"}};
 
@@ -133,19 +131,20 @@ private slots:
                  QList<QColor>({QColor(0, 0, 0xFF), light, face, QColor(Qt::white), QColor(0xC0, 0xFF, 0xFF), QColor(0, 0, 0xFF)}));
     }
 
+    // clang-format off
     void quit_and_close_keys_close_the_window_as_its_close_box_does_data() {
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<bool>("underAMessageBox");
         QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)};
         for (const auto standard : {QKeySequence::Quit, QKeySequence::Close}) {
-            for (const QKeySequence& key : QKeySequence::keyBindings(standard))
-                if (!keys.contains(key)) keys << key;
+            for (const QKeySequence& key : QKeySequence::keyBindings(standard)) if (!keys.contains(key)) keys << key;
         }
         for (const QKeySequence& key : keys) {
             QTest::newRow(qPrintable(key.toString() + "_closes")) << key << false;
             QTest::newRow(qPrintable(key.toString() + "_under_a_message_box_does_nothing")) << key << true;
         }
     }
+    // clang-format on
     void quit_and_close_keys_close_the_window_as_its_close_box_does() {
         QFETCH(QKeySequence, key);
         QFETCH(bool, underAMessageBox);
@@ -228,6 +227,7 @@ private slots:
 
     // What a result's menu offers, and what its first item copies; a caption that is no result opens none,
     // and an empty text box its own, in Qt's Chinese.
+    // clang-format off
     void menu_offers_to_copy_what_is_selected_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("selected");
@@ -236,10 +236,9 @@ private slots:
         QTest::newRow("selection_kept_by_the_right_click") << "Result" << true << QStringList{"复制(&C)", "复制全部结果", "全选"} << "12.5";
         QTest::newRow("nothing_selected") << "Result" << false << QStringList{"复制(&C) (off)", "复制全部结果", "全选"} << "kept";
         QTest::newRow("caption_that_is_no_result") << "OnPanel" << false << QStringList() << "kept";
-        QTest::newRow("text_box_in_qts_own_chinese") << "Field" << false << QStringList{"撤消(&U) (off)", "重做(&R) (off)", "剪切(&T) (off)", "复制(&C) (off)",
-                                                                                        "粘贴(&P)",       "删除 (off)",     "全选 (off)"}
-                                                     << "kept";
+        QTest::newRow("text_box_in_qts_own_chinese") << "Field" << false << QStringList{"撤消(&U) (off)", "重做(&R) (off)", "剪切(&T) (off)", "复制(&C) (off)", "粘贴(&P)", "删除 (off)", "全选 (off)"} << "kept";
     }
+    // clang-format on
     void menu_offers_to_copy_what_is_selected() {
         QFETCH(QString, label);
         QFETCH(bool, selected);

@@ -122,6 +122,7 @@ class WidgetsTest : public QObject {
 
 private slots:
     void initTestCase() { runtime::installAccessibility(); }
+    // clang-format off
     void caption_is_placed_by_the_first_way_that_shows_it_whole_data() {
         QTest::addColumn<Fitted>("row");
         const QSize figure(56, 29), words(56, 33);
@@ -149,13 +150,11 @@ private slots:
         QTest::newRow("broken_between_words_when_smaller") << Fitted{words, false, kai(14), "principal sum", QStringList{"principal ", "sum"}, 12, false};
         // Its blanks dropped, it would fit broken at its own size; drawn otherwise than designed, it
         // is broken one size smaller, never larger: 15 characters are too many for one line at 9 px.
-        QTest::newRow("blanks_dropped_and_broken_one_size_smaller")
-            << Fitted{words, false, kai(14), QString(9, ' ') + "monthly deposit", QStringList{"monthly ", "deposit"}, 13, false};
+        QTest::newRow("blanks_dropped_and_broken_one_size_smaller") << Fitted{words, false, kai(14), QString(9, ' ') + "monthly deposit", QStringList{"monthly ", "deposit"}, 13, false};
         // Broken anywhere: a figure has no break between its digits, and 14 digits need 63 px at 9 px.
         QTest::newRow("broken_anywhere_at_its_own_size") << Fitted{words, false, kai(14), "1594921.183121", QStringList{"1594921.", "183121"}, 14, false};
         // 30 digits fit only at 9 px, 4.5 px a digit, on three lines.
-        QTest::newRow("broken_anywhere_at_the_floor") << Fitted{
-            figure, true, kai(14), " " + QString(30, '7'), QStringList{QString(12, '7'), QString(12, '7'), QString(6, '7')}, 9, false};
+        QTest::newRow("broken_anywhere_at_the_floor") << Fitted{figure, true, kai(14), " " + QString(30, '7'), QStringList{QString(12, '7'), QString(12, '7'), QString(6, '7')}, 9, false};
         // The mark: as many as the box holds at the caption's own size, (56 - 2) / 7 of them; in a box
         // narrower than one, at the floor.
         QTest::newRow("too_long_even_broken") << Fitted{figure, true, kai(14), kTooLong, QStringList{"#######"}, 14, false};
@@ -166,24 +165,17 @@ private slots:
         QTest::newRow("ink_left_of_the_line_it_is_aligned_to") << Fitted{words, false, face("Liberation Serif", 16), "jet", QStringList{"######"}, 16, false};
         // DejaVu Sans draws a dot above with nothing under it 5 to 2 px left of where it stands at 14 px,
         // and nearer at smaller sizes, but always left of the box: (56 - 2) / 11.7 of its 11.7 px "#".
-        QTest::newRow("ink_only_3_px_left_of_the_box") << Fitted{words,
-                                                                 false,
-                                                                 face("DejaVu Sans", 14),
-                                                                 "\u0307"
-                                                                 "5",
-                                                                 QStringList{"####"},
-                                                                 14,
-                                                                 false};
+        QTest::newRow("ink_only_3_px_left_of_the_box") << Fitted{words, false, face("DejaVu Sans", 14), "\u0307" "5", QStringList{"####"}, 14, false};
         // Lines are a leading apart: two lines of Liberation Serif at 16 px take 2 x 17.73 + 0.69 px,
         // more than the box's 36; at 15 px each word of 48.3 px fits a line.
-        QTest::newRow("leading_between_lines_counted")
-            << Fitted{QSize(56, 36), false, face("Liberation Serif", 16), "mamma summer", QStringList{"mamma ", "summer"}, 15, false};
+        QTest::newRow("leading_between_lines_counted") << Fitted{QSize(56, 36), false, face("Liberation Serif", 16), "mamma summer", QStringList{"mamma ", "summer"}, 15, false};
         QTest::newRow("blanks_laid_out_as_they_are") << Fitted{figure, true, kai(14), "   ", QStringList{"   "}, 14, true};
         // Ink on a side column is judged in device pixels: eight 9s fill the box exactly and ink its
         // first and last column at one device pixel a pixel, but clear the outermost device columns at two.
         QTest::newRow("edge_inked_at_one_device_pixel_a_pixel") << Fitted{figure, true, kai(14), " 99999999", QStringList{"99999999"}, 13, false, {1.0}};
         QTest::newRow("edge_clear_at_two_device_pixels_a_pixel") << Fitted{figure, true, kai(14), " 99999999", QStringList{"99999999"}, 14, true, {2.0}};
     }
+    // clang-format on
     void caption_is_placed_by_the_first_way_that_shows_it_whole() {
         QFETCH(Fitted, row);
         const auto& [box, centred, font, caption, lines, pixels, asDesigned, ratios] = row;
@@ -259,6 +251,7 @@ private slots:
     // Chinese character: " -7.2元" is drawn from 3.5, as the mark's seven "#" are, "12.5" and "说明"
     // from 14. The box for two lines draws "principal sum" at 12 px, 6 px a letter, as "principal "
     // over "sum".
+    // clang-format off
     void gesture_selects_what_ctrl_c_copies_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
@@ -268,49 +261,22 @@ private slots:
         QTest::addColumn<QString>("pasted");
         const QString figure = QStringLiteral(" -7.2元");
         // From the right half of the "1" to the left half of the "5".
-        QTest::newRow("drag_from_inside_one_digit_to_inside_another") << "Result"
-                                                                      << "12.5" << Gesture::Drag << "2."
-                                                                      << "21 to 35"
-                                                                      << "2.";
-        QTest::newRow("select_all_leaves_out_the_sign_blank") << "Result" << figure << Gesture::SelectAll << "-7.2元"
-                                                              << "3 to 53"
-                                                              << "kept";
-        QTest::newRow("double_click_selects_the_figure_alone") << "Result" << figure << Gesture::DoubleClick << "-7.2"
-                                                               << "10 to 39"
-                                                               << "kept";
-        QTest::newRow("double_click_on_words_alone_selects_them_whole")
-            << "Result" << QStringLiteral("说明") << Gesture::DoubleClick << QStringLiteral("说明") << "14 to 42"
-            << "kept";
-        QTest::newRow("third_click_selects_the_whole_caption") << "Result" << figure << Gesture::ThirdClick << "-7.2元"
-                                                               << "3 to 53"
-                                                               << "-7.2元";
+        QTest::newRow("drag_from_inside_one_digit_to_inside_another") << "Result" << "12.5" << Gesture::Drag << "2." << "21 to 35" << "2.";
+        QTest::newRow("select_all_leaves_out_the_sign_blank") << "Result" << figure << Gesture::SelectAll << "-7.2元" << "3 to 53" << "kept";
+        QTest::newRow("double_click_selects_the_figure_alone") << "Result" << figure << Gesture::DoubleClick << "-7.2" << "10 to 39" << "kept";
+        QTest::newRow("double_click_on_words_alone_selects_them_whole") << "Result" << QStringLiteral("说明") << Gesture::DoubleClick << QStringLiteral("说明") << "14 to 42" << "kept";
+        QTest::newRow("third_click_selects_the_whole_caption") << "Result" << figure << Gesture::ThirdClick << "-7.2元" << "3 to 53" << "-7.2元";
         // As in Qt's own texts, a click as far from the double click as a drag must go is a click of its own.
-        QTest::newRow("third_click_a_drag_distance_away_selects_nothing") << "Result" << figure << Gesture::ThirdClickADragDistanceAway << ""
-                                                                          << ""
-                                                                          << "kept";
-        QTest::newRow("click_at_the_end_of_a_selection_lets_it_go") << "Result" << figure << Gesture::ClickAtTheEnd << ""
-                                                                    << ""
-                                                                    << "kept";
-        QTest::newRow("new_caption_is_not_selected") << "Result" << figure << Gesture::NewCaption << ""
-                                                     << ""
-                                                     << "kept";
-        QTest::newRow("selection_let_go_as_the_focus_moves_on") << "Result"
-                                                                << "12.5" << Gesture::DragAndMoveOn << ""
-                                                                << ""
-                                                                << "2.";
-        QTest::newRow("mark_is_selected_as_the_whole_figure") << "Result" << kTooLong << Gesture::DoubleClick << kTooLong.trimmed() << "3 to 53"
-                                                              << "kept";
-        QTest::newRow("click_elsewhere_after_a_double_click_selects_nothing") << "Result" << kTooLong << Gesture::ClickElsewhere << ""
-                                                                              << ""
-                                                                              << "kept";
-        QTest::newRow("caption_that_is_no_result_selects_nothing") << "Caption" << figure << Gesture::DoubleClick << ""
-                                                                   << ""
-                                                                   << "kept";
-        QTest::newRow("drag_across_a_second_line_selects_that_line") << "Words"
-                                                                     << "principal sum" << Gesture::DragAcross << "sum"
-                                                                     << "0 to 18"
-                                                                     << "sum";
+        QTest::newRow("third_click_a_drag_distance_away_selects_nothing") << "Result" << figure << Gesture::ThirdClickADragDistanceAway << "" << "" << "kept";
+        QTest::newRow("click_at_the_end_of_a_selection_lets_it_go") << "Result" << figure << Gesture::ClickAtTheEnd << "" << "" << "kept";
+        QTest::newRow("new_caption_is_not_selected") << "Result" << figure << Gesture::NewCaption << "" << "" << "kept";
+        QTest::newRow("selection_let_go_as_the_focus_moves_on") << "Result" << "12.5" << Gesture::DragAndMoveOn << "" << "" << "2.";
+        QTest::newRow("mark_is_selected_as_the_whole_figure") << "Result" << kTooLong << Gesture::DoubleClick << kTooLong.trimmed() << "3 to 53" << "kept";
+        QTest::newRow("click_elsewhere_after_a_double_click_selects_nothing") << "Result" << kTooLong << Gesture::ClickElsewhere << "" << "" << "kept";
+        QTest::newRow("caption_that_is_no_result_selects_nothing") << "Caption" << figure << Gesture::DoubleClick << "" << "" << "kept";
+        QTest::newRow("drag_across_a_second_line_selects_that_line") << "Words" << "principal sum" << Gesture::DragAcross << "sum" << "0 to 18" << "sum";
     }
+    // clang-format on
     void gesture_selects_what_ctrl_c_copies() {
         QFETCH(QString, label);
         QFETCH(QString, caption);
@@ -330,6 +296,7 @@ private slots:
 
     // Screen readers read the caption itself, whatever the box shows, and hear of no selection or
     // caret; a caption drawn otherwise than designed is shown whole on hover.
+    // clang-format off
     void caption_is_heard_and_hovered_whole_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("asDesigned");
@@ -337,6 +304,7 @@ private slots:
         QTest::newRow("drawn_smaller") << " 1.931694" << false;
         QTest::newRow("too_long_even_broken") << kTooLong << false;
     }
+    // clang-format on
     void caption_is_heard_and_hovered_whole() {
         QFETCH(QString, caption);
         QFETCH(bool, asDesigned);
