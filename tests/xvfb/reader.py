@@ -156,6 +156,8 @@ def main():
         xdotool("mousemove", *corner(title, calculate, "push button"), "click", 1, until=lambda: after.keys() <= told("insert") and shown(),
                 awaited=f"the results of {title} not told to screen readers, or no notification {said!r}")
         check(f"{program}'s results as they told screen readers of them", after, {name: inserted(name) for name in after})
+        check(f"{program}'s results told as changed from other than their start", [],
+              [name for event, name, _, at, *_ in heard if event.endswith("insert") and name in after and at != 0])
         # The menus of the first field and the first result, each the program's one X window besides its own.
         popups = lambda: [shown for shown in subprocess.run(["xdotool", "search", "--onlyvisible", "--class", program], capture_output=True,
                                                               text=True).stdout.split() if shown != window[0]]

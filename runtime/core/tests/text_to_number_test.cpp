@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     TextRow{"times_in_a_plain_count", u"12次", 12, Count},
     TextRow{"blank_after_yuan_sign", u"¥ 1000", 1000, Yuan},
     TextRow{"zero_width_space_inside", u"1\u200B000", 1000, Yuan},
-    TextRow{"soft_hyphen_and_byte_order_mark_inside", u"\uFEFF1\u00AD2", 12, Count},
+    TextRow{"soft_hyphen_word_joiner_and_byte_order_mark_inside", u"\uFEFF1\u00AD2\u20603", 123, Count},
     TextRow{"letters_after_digits_are_no_figure", u"12abc", 0, Count},
     TextRow{"other_currency_is_no_figure", u"100美元", 0, Yuan},
     TextRow{"other_currency_after_a_numeral_is_no_figure", u"1万 USD", 0, Yuan},
