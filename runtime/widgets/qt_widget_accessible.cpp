@@ -32,6 +32,7 @@ QString spoken(const QString& caption) {
 // The key that a caption's mnemonic makes, as Qt names it; empty for none.
 QString mnemonicKey(const QString& caption) { return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText); }
 
+// A push button; none of the windows' opens a menu.
 class Button : public BridgeWidgetAccessible {
 public:
     explicit Button(QWidget* button) : BridgeWidgetAccessible(button) { addControllingSignal(QStringLiteral("clicked()")); }
@@ -50,32 +51,22 @@ public:
         state.checked = button()->isChecked();
         state.pressed = button()->isDown();
         state.defaultButton = button()->isDefault();
-        state.hasPopup = button()->menu() != nullptr;
         return state;
     }
     QAccessible::Role role() const override {
-        if (button()->menu()) return QAccessible::ButtonMenu;
         if (button()->isCheckable()) return button()->autoExclusive() ? QAccessible::RadioButton : QAccessible::CheckBox;
         return QAccessible::Button;
     }
 
     QStringList actionNames() const override {
         QStringList names;
-        if (widget()->isEnabled()) {
-            if (button()->menu())
-                names << showMenuAction();
-            else
-                names << (button()->isCheckable() ? toggleAction() : pressAction());
-        }
+        if (widget()->isEnabled()) names << (button()->isCheckable() ? toggleAction() : pressAction());
         return names + BridgeWidgetAccessible::actionNames();
     }
     void doAction(const QString& name) override {
         if (!widget()->isEnabled()) return;
-        if (name == pressAction() || name == showMenuAction()) {
-            if (button()->menu())
-                button()->showMenu();
-            else
-                button()->animateClick();
+        if (name == pressAction()) {
+            button()->animateClick();
         } else if (name == toggleAction()) {
             button()->toggle();
         } else {
@@ -97,7 +88,6 @@ public:
 
     QAccessible::Role role() const override {
         if (!label()->pixmap().isNull() || !label()->picture().isNull()) return QAccessible::Graphic;
-        if (label()->movie()) return QAccessible::Animation;
         return BridgeWidgetAccessible::role();
     }
     QAccessible::State state() const override {
@@ -142,7 +132,6 @@ public:
         const QString text = BridgeWidgetAccessible::text(kind);
         if (!text.isEmpty()) return text;
         if (kind == QAccessible::Name) return spoken(box()->title());
-        if (kind == QAccessible::Description) return box()->toolTip();
         if (kind == QAccessible::Accelerator) return mnemonicKey(box()->title());
         return text;
     }
@@ -169,11 +158,9 @@ public:
         if (box()->isCheckable()) names.prepend(toggleAction());
         return names;
     }
+    // Only its toggle, as Qt's own does.
     void doAction(const QString& name) override {
-        if (name == toggleAction())
-            box()->setChecked(!box()->isChecked());
-        else
-            BridgeWidgetAccessible::doAction(name);
+        if (name == toggleAction()) box()->setChecked(!box()->isChecked());
     }
     QStringList keyBindingsForAction(const QString&) const override { return QStringList(); }
 
@@ -185,9 +172,11 @@ class MessageBox : public BridgeWidgetAccessible {
 public:
     explicit MessageBox(QWidget* box) : BridgeWidgetAccessible(box, QAccessible::AlertMessage) {}
 
-    // Screen readers hear an alert by its name and the labels inside it: AT-SPI asks it for no other text.
+    // Named by its title, or else by what it says.
     QString text(QAccessible::Text kind) const override {
         const auto* box = static_cast<const QMessageBox*>(widget());
+        if (kind == QAccessible::Value) return box->text();
+        if (kind == QAccessible::Help) return box->informativeText();
         const QString text = BridgeWidgetAccessible::text(kind);
         return kind == QAccessible::Name && text.isEmpty() ? box->text() : text;
     }
@@ -238,7 +227,12 @@ public:
         return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
     }
     bool isValid() const override { return QAccessibleObject::isValid() && menu(); }
-    QWindow* window() const override { return menu() ? menu()->window()->windowHandle() : nullptr; }
+    // The window of the menu, or of the one it opens from while it has none of its own yet.
+    QWindow* window() const override {
+        const QWidget* shownIn = menu();
+        if (shownIn && !shownIn->windowHandle()) shownIn = shownIn->nativeParentWidget();
+        return shownIn ? shownIn->windowHandle() : nullptr;
+    }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu()); }
     int childCount() const override { return action()->menu() ? 1 : 0; }
     QAccessibleInterface* child(int index) const override {
@@ -260,6 +254,7 @@ public:
         state.focused = shownIn && shownIn->activeAction() == action();
         state.hotTracked = shownIn && shownIn->style()->styleHint(QStyle::SH_Menu_MouseTracking);
         state.disabled = action()->isSeparator() || !action()->isEnabled();
+        state.checkable = action()->isCheckable();
         state.checked = action()->isChecked();
         return state;
     }

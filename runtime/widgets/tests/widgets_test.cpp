@@ -6,6 +6,7 @@
 #include "fitting.h"
 #include "frame_box.h"
 #include "ink.h"
+#include "qt_widget_accessible.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 #include <QWindow>
 #include <QtTest>
+#include <QtWidgets>
 #include <vector>
 
 namespace {
@@ -54,6 +56,7 @@ enum class Gesture {
     Drag,
     DragAcross,
     DragAndMoveOn,
+    MoveWithTheRightButton,
     SelectAll,
     DoubleClick,
     ThirdClick,
@@ -62,6 +65,86 @@ enum class Gesture {
     ClickAtTheEnd,
     NewCaption
 };
+
+// Every kind of Qt widget and menu item a window, its menus and its message boxes show, as twins:
+// one answered by the interfaces that count the bridge's pixels, as where Qt scales a screen, one by Qt's own.
+struct Twin {
+    std::unique_ptr<QDialog> window = std::make_unique<QDialog>();
+    std::unique_ptr<QMenu> menu = std::make_unique<QMenu>("菜单");
+    std::unique_ptr<QMessageBox> box = std::make_unique<QMessageBox>(QMessageBox::Warning, "", "本金应为正数！", QMessageBox::Ok);
+    QStringList leftToQt;  // the classes the bridge's interfaces leave to Qt's own
+    QList<QObject*> tops() const { return {window.get(), menu.get(), box.get()}; }
+
+    explicit Twin(bool bridged) {
+        auto* layout = new QVBoxLayout(window.get());
+        const auto add = [layout](auto* widget) { return layout->addWidget(widget), widget; };
+        add(new QPushButton("计算(&C)"))->setDefault(true);
+        auto* toggle = add(new QPushButton("R&&D&"));
+        toggle->setCheckable(true), toggle->setChecked(true);
+        add(new QLabel("本金(&P):"))->setBuddy(add(new QLineEdit));
+        add(new QLabel)->setPixmap(QPixmap(8, 8));
+        add(new QLabel("a<b>"))->setTextFormat(Qt::PlainText);
+        auto* group = add(new QGroupBox("结果(&R)"));
+        group->setToolTip("提示"), (new QVBoxLayout(group))->addWidget(new QLabel("<b>100</b> 元"));
+        add(new QGroupBox("选&项"))->setCheckable(true);
+        add(new QFrame)->setFrameShape(QFrame::HLine);
+        add(new QDialogButtonBox(QDialogButtonBox::Ok)), add(new QWidget);
+        box->setInformativeText("请重新输入"), menu->setWindowTitle("右键菜单");
+        menu->addAction("复制(&C)", QKeySequence::Copy, [] {});
+        menu->addSeparator(), menu->addAction("全选(&A)")->setEnabled(false);
+        menu->addAction("已选")->setCheckable(true), menu->addMenu("更多(&M)")->addAction("其他");
+        for (QObject* top : bridged ? tops() : QList<QObject*>()) {  // in place before anything asks, as the factory puts them
+            const QList<QObject*> objects = top->findChildren<QObject*>() << top;
+            for (QObject* object : objects) {
+                auto* widget = qobject_cast<QWidget*>(object);
+                auto* action = qobject_cast<QAction*>(object);
+                QAccessibleInterface* face = action   ? runtime::menuItemAccessible(action)
+                                             : widget ? runtime::qtWidgetAccessible(widget->metaObject()->className(), widget)
+                                                      : nullptr;
+                if (face ? (QAccessible::registerAccessibleInterface(face), false) : QAccessible::queryAccessibleInterface(object) != nullptr)
+                    leftToQt << object->metaObject()->className();
+            }
+        }
+    }
+};
+
+// What a screen reader learns of an interface and all below it, a line each, walking them as it does.
+void describe(QAccessibleInterface* face, const QString& path, QStringList& out) {
+    const QAccessible::State state = face->state();
+    quint64 bits = 0;
+    std::memcpy(&bits, &state, std::min(sizeof bits, sizeof state));
+    const QRect r = face->rect();
+    const auto* widget = qobject_cast<const QWidget*>(face->object());
+    QString line;
+    QTextStream seen(&line);
+    seen << path << " role " << face->role() << " state " << Qt::hex << bits << Qt::dec << " valid " << face->isValid() << " at " << r.x() << ',' << r.y()
+         << ' ' << r.width() << 'x' << r.height() << " in " << (face->window() ? face->window()->objectName() : "no window") << " focus "
+         << (widget && widget->window()->focusWidget() == widget) << " texts";
+    for (const auto kind : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help, QAccessible::Accelerator})
+        seen << " |" << face->text(kind);
+    for (const auto& [other, relation] : face->relations()) seen << " relation " << relation << ' ' << other->text(QAccessible::Name);
+    if (QAccessibleActionInterface* act = face->actionInterface())
+        for (const QString& name : act->actionNames()) seen << " action " << name << '=' << act->keyBindingsForAction(name).join(',');
+    if (QAccessibleInterface* parent = face->parent()) seen << " parent " << parent->text(QAccessible::Name) << ' ' << face->indexOfChild(parent);
+    seen << ' ' << face->childCount() << " children, none after " << !face->child(face->childCount());
+    out << (seen.flush(), line);
+    for (int i = 0; i < face->childCount(); ++i) {
+        QAccessibleInterface* child = face->child(i);
+        const QPoint centre = child->rect().center();
+        QAccessibleInterface* hit = face->childAt(centre.x(), centre.y());
+        out << QString("%1/%2 at %3, hit %4").arg(path).arg(i).arg(face->indexOfChild(child)).arg(hit ? hit->text(QAccessible::Name) : "none");
+        if (child->parent() && child->parent()->object() == face->object()) describe(child, path + '/' + QString::number(i), out);
+    }
+}
+
+// Each action of every interface done twice in turn, as a second press undoes a toggle, and what each leaves.
+void doEveryAction(const Twin& twin, QStringList& out) {
+    for (QObject* object : twin.window->findChildren<QObject*>() + twin.menu->findChildren<QObject*>()) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        if (QAccessibleActionInterface* act = face ? face->actionInterface() : nullptr)
+            for (const QString& name : act->actionNames() + act->actionNames()) act->doAction(name), describe(face, name, out);
+    }
+}
 
 }  // namespace
 
@@ -81,14 +164,16 @@ class WidgetsTest : public QObject {
         case Gesture::Drag:
         case Gesture::DragAcross: {  // each step awaits its repaint, as the window on screen shows it
             const int from = gesture == Gesture::Drag ? 19 : 1, to = gesture == Gesture::Drag ? 37 : on->width() - 2;
-            on->paints = 0;
-            QTest::mousePress(on, Qt::LeftButton, {}, QPoint(from, y));
+            on->paints = 0, QTest::mousePress(on, Qt::LeftButton, {}, QPoint(from, y));
             QVERIFY(QTest::qWaitFor([&] { return on->paints > 0; }, kWindowSystemWaitMs));  // taking the focus
-            on->paints = 0;
             QMouseEvent drag(QEvent::MouseMove, QPointF(to, y), on->mapToGlobal(QPointF(to, y)), Qt::NoButton, Qt::LeftButton, {});
-            QApplication::sendEvent(on, &drag);
+            on->paints = 0, QApplication::sendEvent(on, &drag);
             QVERIFY2(QTest::qWaitFor([&] { return on->paints > 0; }, kWindowSystemWaitMs), "not repainted with the selection");
             return QTest::mouseRelease(on, Qt::LeftButton, {}, QPoint(to, y));
+        }
+        case Gesture::MoveWithTheRightButton: {  // straight to the label: the window would open its menu on a press
+            QMouseEvent move(QEvent::MouseMove, QPointF(37, y), on->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::RightButton, {});
+            return (void)QApplication::sendEvent(on, &move);
         }
         case Gesture::DragAndMoveOn: return perform(Gesture::Drag, on), label("Words")->setFocus();
         case Gesture::SelectAll: return QTest::keyClick(on, Qt::Key_A, Qt::ControlModifier);
@@ -114,10 +199,8 @@ class WidgetsTest : public QObject {
         for (int y = 0; y < shot.height(); ++y)
             band += shot.pixel(last, y) == theme.color(QPalette::Highlight).rgb() ? QRect(first, y, last + 1 - first, 1) : QRect();
         const bool unhighlighted = runtime::testing::colourCounts(shot, band).contains(theme.color(QPalette::WindowText).rgb());
-        return QString("%1 to %2%3")
-            .arg(first / shot.devicePixelRatio())
-            .arg((last + 1) / shot.devicePixelRatio())
-            .arg(unhighlighted ? " in the text colour" : "");
+        const qreal r = shot.devicePixelRatio();
+        return QString("%1 to %2%3").arg(first / r).arg((last + 1) / r).arg(unhighlighted ? " in the text colour" : "");
     }
 
 private slots:
@@ -158,6 +241,7 @@ private slots:
         // The mark: as many as the box holds at the caption's own size, (56 - 2) / 7 of them; in a box
         // narrower than one, at the floor.
         QTest::newRow("too_long_even_broken") << Fitted{figure, true, kai(14), kTooLong, QStringList{"#######"}, 14, false};
+        QTest::newRow("marks_to_a_pixel_of_either_side") << Fitted{QSize(51, 29), true, kai(14), kTooLong, QStringList{"#######"}, 14, false};
         QTest::newRow("a_single_mark") << Fitted{QSize(10, 20), false, kai(14), "12345", QStringList{"#"}, 14, false};
         QTest::newRow("a_single_mark_at_the_floor") << Fitted{QSize(6, 20), false, kai(14), "12345", QStringList{"#"}, 9, false};
         // A glyph drawn beyond its advance: Liberation Serif's "j" inks left of a left-aligned
@@ -262,6 +346,7 @@ private slots:
         const QString figure = QStringLiteral(" -7.2元");
         // From the right half of the "1" to the left half of the "5".
         QTest::newRow("drag_from_inside_one_digit_to_inside_another") << "Result" << "12.5" << Gesture::Drag << "2." << "21 to 35" << "2.";
+        QTest::newRow("moving_with_the_right_button_held_selects_nothing") << "Result" << "12.5" << Gesture::MoveWithTheRightButton << "" << "" << "kept";
         QTest::newRow("select_all_leaves_out_the_sign_blank") << "Result" << figure << Gesture::SelectAll << "-7.2元" << "3 to 53" << "kept";
         QTest::newRow("double_click_selects_the_figure_alone") << "Result" << figure << Gesture::DoubleClick << "-7.2" << "10 to 39" << "kept";
         QTest::newRow("double_click_on_words_alone_selects_them_whole") << "Result" << QStringLiteral("说明") << Gesture::DoubleClick << QStringLiteral("说明") << "14 to 42" << "kept";
@@ -359,6 +444,28 @@ private slots:
         steps << heard();
         announcement.withdraw();
         QCOMPARE(steps << heard(), QStringList({" (hidden)", QStringLiteral("本利和：12146.25元"), " (hidden)"}));
+    }
+    // Screen readers told of Qt's widgets, menus and message boxes as by Qt's own interfaces, in the
+    // bridge's pixels where Qt scales the screen: all but a plain widget and a field, which no window shows.
+    void qt_widgets_are_heard_as_qts_own_interfaces_tell_of_them() {
+        Twin bridged(true), qts(false);
+        QStringList seen[2];
+        for (Twin* twin : {&bridged, &qts}) {
+            twin->window->move(40, 40), twin->window->show();
+            twin->box->move(300, 40), twin->box->show();
+            twin->menu->popup(QPoint(500, 40));  // one menu open at a time, as windows open them
+            QVERIFY(QTest::qWaitForWindowExposed(twin->menu.get()));
+            for (QObject* top : twin->tops()) describe(QAccessible::queryAccessibleInterface(top), top->metaObject()->className(), seen[twin == &qts]);
+            doEveryAction(*twin, seen[twin == &qts]);  // and then after each action of every interface
+            for (QObject* top : twin->tops()) describe(QAccessible::queryAccessibleInterface(top), top->metaObject()->className(), seen[twin == &qts]);
+            twin->menu->close();
+        }
+        QCOMPARE(bridged.leftToQt, QStringList({"QLineEdit", "QWidget"}));
+        QCOMPARE(seen[0], seen[1]);
+        // An item taken out of its menu is no longer valid, nor anywhere.
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(bridged.menu->actions()[0]);
+        bridged.menu->removeAction(bridged.menu->actions()[0]);
+        QCOMPARE(QList<bool>({item->isValid(), item->rect().isNull(), item->window() == nullptr}), QList<bool>({false, true, true}));
     }
 };
 
