@@ -118,6 +118,7 @@ INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     TextRow{"hundreds_before_thousands_are_no_figure", u"1百千", 0, Yuan},
     TextRow{"thousands_after_ten_thousands_are_no_figure", u"1万千", 0, Yuan},
     TextRow{"parts_summed_before_rounding", u"9007199254740993元1角", 9007199254740994.0, Yuan},
+    TextRow{"part_far_below_the_figure_left_out", u"12.5元1e-3000角", 12.5, Yuan},
     TextRow{"ten_thousands_and_thousands", u"1万2千", 12000, Yuan},
     TextRow{"yuan_and_jiao", u"1000元5角", 1000.5, Yuan},
     TextRow{"kuai_and_mao", u"1000块5毛", 1000.5, Yuan},
@@ -200,10 +201,8 @@ std::string groupingRowName(const testing::TestParamInfo<Grouping::ParamType>& i
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Grouping, testing::Combine(
-    testing::Values(Separator{"comma", u","}, Separator{"full_width_comma", u"\uFF0C"}, Separator{"blank", u" "},
-                    Separator{"ideographic_blank", u"\u3000"}, Separator{"no_break_blank", u"\u00A0"},
-                    Separator{"quarter_em_blank", u"\u2005"},
-                    Separator{"narrow_no_break_blank", u"\u202F"}),
+    testing::Values(Separator{"comma", u","}, Separator{"full_width_comma", u"\uFF0C"}, Separator{"blank", u" "}, Separator{"ideographic_blank", u"\u3000"},
+                    Separator{"no_break_blank", u"\u00A0"}, Separator{"quarter_em_blank", u"\u2005"}, Separator{"narrow_no_break_blank", u"\u202F"}),
     testing::Values(
     GroupingRow{"thousands", u"1_000", 1000},
     GroupingRow{"millions", u"123_456_789", 123456789},

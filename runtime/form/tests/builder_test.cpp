@@ -31,6 +31,7 @@ constexpr Control kControls[] = {
     {"WesternField", Kind::TextBox, "Form1", 1500, 2700, 1200, 300, 9, "", kTimes12, standard},
     {"Coloured", Kind::TextBox, "Form1", 0, 3000, 1200, 300, 10, "", kKai10, background(kCyan).withText(kBlue)},
     {"Sum", Kind::Label, "Form1", 1500, 3000, 1200, 300, 11, "", kKai10, standard},
+    {"Behind", Kind::Label, "Form1", 0, 2400, 1200, 300, 12, "", kKai10, transparent},  // the form shows through round "Second"
 };
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}, {"Sum", "合计"}};
@@ -136,9 +137,8 @@ private slots:
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<bool>("underAMessageBox");
         QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)};
-        for (const auto standard : {QKeySequence::Quit, QKeySequence::Close}) {
+        for (const auto standard : {QKeySequence::Quit, QKeySequence::Close})
             for (const QKeySequence& key : QKeySequence::keyBindings(standard)) if (!keys.contains(key)) keys << key;
-        }
         for (const QKeySequence& key : keys) {
             QTest::newRow(qPrintable(key.toString() + "_closes")) << key << false;
             QTest::newRow(qPrintable(key.toString() + "_under_a_message_box_does_nothing")) << key << true;
@@ -170,10 +170,8 @@ private slots:
         QStringList boxes;                  // x and width of each character's box, and the offset found at its corner
         for (int offset = 0; offset < 4; ++offset) {
             const QRect box = text->characterRect(offset);
-            boxes << QString("%1 %2 %3")
-                         .arg(control("Field")->mapFromGlobal(box.topLeft()).x())
-                         .arg(box.width())
-                         .arg(text->offsetAtPoint(box.topLeft() + QPoint(1, 1)));
+            const int x = control("Field")->mapFromGlobal(box.topLeft()).x();
+            boxes << QString("%1 %2 %3").arg(x).arg(box.width()).arg(text->offsetAtPoint(box.topLeft() + QPoint(1, 1)));
         }
         QCOMPARE(QStringList({face->text(QAccessible::Value), text->text(1, 3), QString("%1 to %2").arg(start).arg(end),
                               text->characterRect(4).isEmpty() ? "" : "a box past the end"}) +
