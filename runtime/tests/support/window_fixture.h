@@ -128,7 +128,7 @@ protected:
                 const QRgb edge = commonest(shot, QRegion(box) - box.adjusted(1, 1, -1, -1)),
                            panel = commonest(shot, QRegion(box.adjusted(-1, -1, 1, 1)) - box);
                 if (contrastRatio(rgbOf(edge), rgbOf(panel)) < 3) wrong << name + " edged " + QColor(edge).name() + " on " + QColor(panel).name();
-                const int r = int(shot.devicePixelRatio());  // just inside the edge, an unfocused box shows its own face
+                const int r = int(shot.devicePixelRatio());
                 // The whole outermost line in the edge's colour, but in the two pixels by two at each corner it cuts.
                 const QRegion corners = QRegion(box.left(), box.top(), 2 * r, 2 * r) + QRegion(box.right() + 1 - 2 * r, box.top(), 2 * r, 2 * r) +
                                         QRegion(box.left(), box.bottom() + 1 - 2 * r, 2 * r, 2 * r) +
@@ -137,7 +137,11 @@ protected:
                 for (const QRect& part : QRegion(box) - box.adjusted(1, 1, -1, -1) - corners)
                     for (int y = part.top(); y <= part.bottom(); ++y)
                         for (int x = part.left(); x <= part.right(); ++x) broken += (shot.pixel(x, y) | 0xFF000000) != edge;
+                const QPoint in(r, r), across(-r, r);  // and a pixel in from each corner
+                for (const QPoint& dot : {box.topLeft() + in, box.topRight() + across, box.bottomLeft() - across, box.bottomRight() - in})
+                    broken += (shot.pixel(dot) | 0xFF000000) != edge;
                 if (broken > 0) wrong << name + QString(" edge broken at %1 pixels").arg(broken);
+                // Just inside the edge, an unfocused box shows its own face.
                 if (!widget->hasFocus() && commonest(shot, QRegion(box.adjusted(r, r, -r, -r)) - box.adjusted(r + 1, r + 1, -r - 1, -r - 1)) !=
                                                widget->palette().color(QPalette::Base).rgb())
                     wrong << name + " edged twice";
