@@ -234,6 +234,8 @@ private slots:
         // Its blanks dropped, it would fit broken at its own size; drawn otherwise than designed, it
         // is broken one size smaller, never larger: 15 characters are too many for one line at 9 px.
         QTest::newRow("blanks_dropped_and_broken_one_size_smaller") << Fitted{words, false, kai(14), QString(9, ' ') + "monthly deposit", QStringList{"monthly ", "deposit"}, 13, false};
+        // Words of 12 letters, 60 px at 10 px and 54 px at 9 px, fit a line each only at the floor.
+        QTest::newRow("broken_between_words_at_the_floor") << Fitted{words, false, kai(14), "abcdefghijkl abcdefghijkl", QStringList{"abcdefghijkl ", "abcdefghijkl"}, 9, false};
         // Broken anywhere: a figure has no break between its digits, and 14 digits need 63 px at 9 px.
         QTest::newRow("broken_anywhere_at_its_own_size") << Fitted{words, false, kai(14), "1594921.183121", QStringList{"1594921.", "183121"}, 14, false};
         // 30 digits fit only at 9 px, 4.5 px a digit, on three lines.
@@ -289,11 +291,8 @@ private slots:
     // at 12 px they fit the box with their blank, 9 x 6 px of its 56, and a box of 20 px not as designed.
     void caption_is_fitted_again_on_a_screen_of_other_pixels_in_a_new_font_or_box() {
         runtime::FittedLabel label;
-        label.setFont(kai(14));
-        label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label.resize(56, 29);
-        label.setCaption(" 99999999");
-        label.show();
+        label.setFont(kai(14)), label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label.resize(56, 29), label.setCaption(" 99999999"), label.show();
         QList<int> shown{label.shownFont().pixelSize()};
         label.windowHandle()->setScreen(QGuiApplication::screens().at(1));
         QTRY_COMPARE(label.devicePixelRatioF(), 2.0);
@@ -317,11 +316,8 @@ private slots:
                       {"Caption", QRect(10, 90, 80, 20), Qt::AlignLeft, false}};
         for (const auto& [name, box, alignment, selectable] : labels) {
             auto* label = new Label(window.get());
-            label->setObjectName(name);
-            label->setFont(kai(14));
-            label->setGeometry(box);
-            label->setAlignment(alignment | Qt::AlignTop);
-            label->setSelectable(selectable);
+            label->setObjectName(name), label->setFont(kai(14)), label->setGeometry(box);
+            label->setAlignment(alignment | Qt::AlignTop), label->setSelectable(selectable);
         }
         window->show();
         QApplication::setActiveWindow(window.get());
