@@ -137,9 +137,10 @@ protected:
                 for (const QRect& part : QRegion(box) - box.adjusted(1, 1, -1, -1) - corners)
                     for (int y = part.top(); y <= part.bottom(); ++y)
                         for (int x = part.left(); x <= part.right(); ++x) broken += (shot.pixel(x, y) | 0xFF000000) != edge;
-                const QPoint in(r, r), across(-r, r);  // and a pixel in from each corner
-                for (const QPoint& dot : {box.topLeft() + in, box.topRight() + across, box.bottomLeft() - across, box.bottomRight() - in})
-                    broken += (shot.pixel(dot) | 0xFF000000) != edge;
+                const QPoint in(r, r), across(-r, r);  // a pixel in from each corner is edged, the corner itself cut
+                for (const auto& [corner, inward] :
+                     {std::pair{box.topLeft(), in}, {box.topRight(), across}, {box.bottomLeft(), -across}, {box.bottomRight(), -in}})
+                    broken += ((shot.pixel(corner + inward) | 0xFF000000) != edge) + ((shot.pixel(corner) | 0xFF000000) == edge);
                 if (broken > 0) wrong << name + QString(" edge broken at %1 pixels").arg(broken);
                 // Just inside the edge, an unfocused box shows its own face.
                 if (!widget->hasFocus() && commonest(shot, QRegion(box.adjusted(r, r, -r, -r)) - box.adjusted(r + 1, r + 1, -r - 1, -r - 1)) !=
