@@ -26,12 +26,13 @@ constexpr Control kControls[] = {
     {"Result", Kind::Label, "Panel", 150, 900, 840, 435, 3, "", kKai10, background(kCyan).centred()},
     {"Themed", Kind::Label, "Form1", 0, 1950, 1200, 300, 4, "主题", kKai10, standard},
     {"Second", Kind::TextBox, "Form1", 0, 2400, 1200, 300, 5, "", kKai10, standard},
+    {"Behind", Kind::Label, "Form1", 0, 2385, 1215, 330, 12, "", kKai10, background(kBlue)},  // the panel round "Second", next beneath it
     {"Third", Kind::TextBox, "Form1", 1500, 2400, 1200, 300, 7, "", kKai10, standard},
     {"Western", Kind::Label, "Form1", 0, 2700, 1400, 300, 8, "存期：12", kTimes12, transparent},
     {"WesternField", Kind::TextBox, "Form1", 1500, 2700, 1200, 300, 9, "", kTimes12, standard},
     {"Coloured", Kind::TextBox, "Form1", 0, 3000, 1200, 300, 10, "", kKai10, background(kCyan).withText(kBlue)},
     {"Sum", Kind::Label, "Form1", 1500, 3000, 1200, 300, 11, "", kKai10, standard},
-    {"Behind", Kind::Label, "Form1", 0, 2400, 1200, 300, 12, "", kKai10, transparent},  // the form shows through round "Second"
+    {"Ghost", Kind::Label, "Form1", 1500, 2400, 1200, 300, 13, "", kKai10, transparent},  // the form shows through round "Third"
 };
 
 constexpr AccessibleName kNames[] = {{"Result", "结果"}, {"Sum", "合计"}};
