@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using runtime::Rgb;
@@ -12,17 +14,14 @@ constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGrey777{0x77, 0x77, 0x77}
 
 TEST(ContrastRatio, follows_relative_luminance_either_way_round) {
     // Worked out from the WCAG formula by hand, to two decimals.
-    const struct {
-        Rgb a, b;
-        double expected;
-    } rows[] = {
+    const std::tuple<Rgb, Rgb, double> rows[] = {
         {kBlack, kWhite, 21.0},         {Rgb{0xE0, 0xE0, 0xE0}, Rgb{0xE0, 0xE0, 0xE0}, 1.0},
         {kGrey777, kWhite, 4.48},       {kGrey767676, kWhite, 4.54},
         {Rgb{0, 0, 255}, kWhite, 8.59}, {Rgb{10, 10, 10}, kBlack, 1.06},  // below 0.04045
     };
-    for (const auto& row : rows) {
-        EXPECT_NEAR(runtime::contrastRatio(row.a, row.b), row.expected, 0.005);
-        EXPECT_NEAR(runtime::contrastRatio(row.b, row.a), row.expected, 0.005);
+    for (const auto& [a, b, expected] : rows) {
+        EXPECT_NEAR(runtime::contrastRatio(a, b), expected, 0.005);
+        EXPECT_NEAR(runtime::contrastRatio(b, a), expected, 0.005);
     }
 }
 

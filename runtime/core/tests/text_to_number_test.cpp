@@ -119,6 +119,7 @@ INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     TextRow{"thousands_after_ten_thousands_are_no_figure", u"1万千", 0, Yuan},
     TextRow{"parts_summed_before_rounding", u"9007199254740993元1角", 9007199254740994.0, Yuan},
     TextRow{"part_far_below_the_figure_left_out", u"12.5元1e-3000角", 12.5, Yuan},
+    TextRow{"part_far_below_one_yuan_left_out", u"1元1e-3000角", 1, Yuan},
     TextRow{"ten_thousands_and_thousands", u"1万2千", 12000, Yuan},
     TextRow{"yuan_and_jiao", u"1000元5角", 1000.5, Yuan},
     TextRow{"kuai_and_mao", u"1000块5毛", 1000.5, Yuan},
@@ -140,6 +141,8 @@ INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     TextRow{"years", u"5年", 60, Months},
     TextRow{"years_rounded_once", u"1.1年", 13.2, Months},
     TextRow{"years_and_months", u"1年6个月", 18, Months},
+    TextRow{"months_as_months", u"18月", 18, Months},
+    TextRow{"terms_as_months", u"60期", 60, Months},
     TextRow{"year_and_a_half", u"1年半", 18, Months},
     TextRow{"months_after_a_half_are_no_figure", u"1年半6个月", 0, Months},
     TextRow{"bare_months_after_ling", u"1年零6", 18, Months},
@@ -165,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     TextRow{"fraction_is_no_figure", u"1/2年", 0, Months},
     TextRow{"full_width_tilde_range_is_no_figure", u"3～5年", 0, Months},
     TextRow{"apostrophes_grouping_are_no_figure", u"1'000'000", 0, Yuan},
-    TextRow{"slash_before_a_word_ends_the_figure", u"1000元/月", 1000, Yuan}),
+    TextRow{"slash_before_a_word_ends_the_figure", u"1000元/月", 1000, Yuan},
+    TextRow{"rate_sign_after_yuan_ends_the_figure", u"100元‰", 100, Yuan}),
     kRowName);
 // clang-format on
 
