@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <QtWidgets>
+#include <bit>
 #include <vector>
 
 namespace {
@@ -110,9 +111,7 @@ struct Twin {
 
 // What a screen reader learns of an interface and all below it, a line each, walking them as it does.
 void describe(QAccessibleInterface* face, const QString& path, QStringList& out) {
-    const QAccessible::State state = face->state();
-    quint64 bits = 0;
-    std::memcpy(&bits, &state, std::min(sizeof bits, sizeof state));
+    const auto bits = std::bit_cast<quint64>(face->state());
     const QRect r = face->rect();
     const auto* widget = qobject_cast<const QWidget*>(face->object());
     QString line;
