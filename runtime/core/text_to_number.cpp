@@ -222,7 +222,8 @@ bool endsTheFigure(const Scanner& s, std::size_t i) {
     if (c == u'整') return true;
     if (isWordCharacter(c)) return false;
     if (c == u',' && s.at(next + 1) == u'-') return false;  // "1.000,-", a price with no cents
-    return std::u16string_view(u"-~/'_\u00B7\u2013\u2014\u2019").find(c) == std::u16string_view::npos || !s.digitAt(s.blanksFrom(next + 1));
+    return std::u16string_view(u"-~/'_\u00B7\u2010\u2011\u2012\u2013\u2014\u2015\u2019\u2212").find(c) == std::u16string_view::npos ||
+           !s.digitAt(s.blanksFrom(next + 1));
 }
 
 // Whether the text from `i` goes on as a figure would, with a digit, a numeral word, 零, 又 or 半.

@@ -32,7 +32,7 @@ QString spoken(const QString& caption) {
 // The key that a caption's mnemonic makes, as Qt names it; empty for none.
 QString mnemonicKey(const QString& caption) { return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText); }
 
-// A push button; none of the windows' opens a menu.
+// A push button; no window's button has a menu.
 class Button : public BridgeWidgetAccessible {
 public:
     explicit Button(QWidget* button) : BridgeWidgetAccessible(button) { addControllingSignal(QStringLiteral("clicked()")); }
@@ -273,7 +273,7 @@ public:
         if (name == pressAction()) {
             action()->trigger();
         } else if (name == showMenuAction()) {
-            if (action()->menu()->isVisible())
+            if (action()->menu() && action()->menu()->isVisible())
                 action()->menu()->hide();
             else if (QMenu* shownIn = menu())
                 shownIn->setActiveAction(action());

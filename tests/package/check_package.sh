@@ -13,12 +13,11 @@ for app in savecalc loancalc; do
   desktop-file-validate "$scratch/root/usr/share/applications/io.github.quendrel.$app.desktop"
   appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/io.github.quendrel.$app.metainfo.xml" >/dev/null
 done
-echo "ok: menu entries and metainfo validate"
 for page in "savecalc 零存整取存款计算器" "loancalc 等额分期还款计算器"; do
   set -- $page
   MANPATH="$scratch/root/usr/share/man" man -L zh_CN -P cat "$1" 2>/dev/null | grep -q "$2" || { echo "FAIL: man -L zh_CN $1 is not its Chinese page" >&2; exit 1; }
 done
-echo "ok: man -L zh_CN shows each program's page in Chinese"
+echo "ok: menu entries and metainfo validate; man -L zh_CN shows each program's page in Chinese"
 # At any width, no option, variable or grouped figure is broken, and no blank falls inside Chinese
 # text (between Chinese characters or after Chinese punctuation), as a broken source line leaves.
 chinese_punctuation='[\x{3000}-\x{303F}\x{FF00}-\x{FFEF}\x{2018}-\x{201D}]'

@@ -18,9 +18,10 @@ inline Rgb rgbOf(QRgb pixel) {
 /// How many pixels of the region show each colour.
 inline QHash<QRgb, int> colourCounts(const QImage& shot, const QRegion& region) {
     QHash<QRgb, int> counts;
-    for (const QRect& box : region.intersected(shot.rect()))
+    for (const QRect& box : region.intersected(shot.rect())) {
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x) ++counts[shot.pixel(x, y) | 0xFF000000];
+    }
     return counts;
 }
 

@@ -186,9 +186,10 @@ private:
         QRegion region(box.translated(widget->mapTo(window.get(), QPoint())));
         for (const QWidget* at = widget; at != window.get(); at = at->parentWidget()) {
             const QObjectList siblings = at->parentWidget()->children();
-            for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(at)) + 1; i < siblings.size(); ++i)
+            for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(at)) + 1; i < siblings.size(); ++i) {
                 if (const auto* above = qobject_cast<const QWidget*>(siblings[i]); above && above->isVisible())
                     region -= QRect(above->mapTo(window.get(), QPoint()), above->size());
+            }
         }
         for (const QObject* child : widget->children())
             if (const auto* on = qobject_cast<const QWidget*>(child); on && on->isVisible()) region -= QRect(on->mapTo(window.get(), QPoint()), on->size());

@@ -86,15 +86,17 @@ struct Twin {
         add(new QLabel)->setPixmap(QPixmap(8, 8));
         add(new QLabel("a<b>"))->setTextFormat(Qt::PlainText);
         auto* group = add(new QGroupBox("结果(&R)"));
-        group->setToolTip("提示"), (new QVBoxLayout(group))->addWidget(new QLabel("<b>100</b> 元"));
+        (new QVBoxLayout(group))->addWidget(new QLabel("<b>100</b> 元"));
         add(new QGroupBox("选&项"))->setCheckable(true);
         add(new QFrame)->setFrameShape(QFrame::HLine);
-        add(new QDialogButtonBox(QDialogButtonBox::Ok)), add(new QWidget);
-        box->setInformativeText("请重新输入"), menu->setWindowTitle("右键菜单");
+        add(new QWidget);
+        box->setInformativeText("请重新输入");
+        menu->setWindowTitle("右键菜单");
         menu->addAction("复制(&C)", QKeySequence::Copy, [] {});
         menu->addSeparator(), menu->addAction("全选(&A)")->setEnabled(false);
         menu->addAction("已选")->setCheckable(true), menu->addMenu("更多(&M)")->addAction("其他");
-        for (QObject* top : bridged ? tops() : QList<QObject*>()) {  // in place before anything asks, as the factory puts them
+        // In place of any Qt made as the widgets were built, as the factory answers where a screen is scaled.
+        for (QObject* top : bridged ? tops() : QList<QObject*>()) {
             const QList<QObject*> objects = top->findChildren<QObject*>() << top;
             for (QObject* object : objects) {
                 auto* widget = qobject_cast<QWidget*>(object);
@@ -102,7 +104,9 @@ struct Twin {
                 QAccessibleInterface* face = action   ? runtime::menuItemAccessible(action)
                                              : widget ? runtime::qtWidgetAccessible(widget->metaObject()->className(), widget)
                                                       : nullptr;
-                if (face ? (QAccessible::registerAccessibleInterface(face), false) : QAccessible::queryAccessibleInterface(object) != nullptr)
+                if (face)
+                    QAccessible::registerAccessibleInterface(face);
+                else if (QAccessible::queryAccessibleInterface(object))
                     leftToQt << object->metaObject()->className();
             }
         }
@@ -124,9 +128,11 @@ void describe(QAccessibleInterface* face, const QString& path, QStringList& out)
     for (const auto& [other, relation] : face->relations()) seen << " relation " << relation << ' ' << other->text(QAccessible::Name);
     if (QAccessibleActionInterface* act = face->actionInterface())
         for (const QString& name : act->actionNames()) seen << " action " << name << '=' << act->keyBindingsForAction(name).join(',');
-    if (QAccessibleInterface* parent = face->parent()) seen << " parent " << parent->text(QAccessible::Name) << ' ' << face->indexOfChild(parent);
+    if (QAccessibleInterface* parent = face->parent())
+        seen << " parent " << parent->text(QAccessible::Name) << ", not a child " << (face->indexOfChild(parent) < 0);
     seen << ' ' << face->childCount() << " children, none after " << !face->child(face->childCount());
-    out << (seen.flush(), line);
+    seen.flush();
+    out << line;
     for (int i = 0; i < face->childCount(); ++i) {
         QAccessibleInterface* child = face->child(i);
         const QPoint centre = child->rect().center();
@@ -172,7 +178,8 @@ class WidgetsTest : public QObject {
         }
         case Gesture::MoveWithTheRightButton: {  // straight to the label: the window would open its menu on a press
             QMouseEvent move(QEvent::MouseMove, QPointF(37, y), on->mapToGlobal(QPointF(37, y)), Qt::NoButton, Qt::RightButton, {});
-            return (void)QApplication::sendEvent(on, &move);
+            QApplication::sendEvent(on, &move);
+            return;
         }
         case Gesture::DragAndMoveOn: return perform(Gesture::Drag, on), label("Words")->setFocus();
         case Gesture::SelectAll: return QTest::keyClick(on, Qt::Key_A, Qt::ControlModifier);
