@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
     FormatRow{"negative_sign_leads", -1.5, " #0.000000", "- 1.500000"},
     FormatRow{"whole_digits_beyond_placeholders", 123456.5, "####.0000", "123456.5000"},
     FormatRow{"zero_placeholders_pad", 5, "00.0", "05.0"},
-    FormatRow{"literal_characters_copied_and_not_counted_as_decimals", 2.675, "0.00 元", "2.68 元"},
+    FormatRow{"literals_copied_and_not_counted_as_digits", 2.675, "¥.00 元", "¥2.68 元"},
     FormatRow{"nothing_significant_shows_zero", 0, "#.##", "0"},
     FormatRow{"infinity_gives_empty_text", -kInf, " #0.000000", ""},
     FormatRow{"nan_gives_empty_text", std::numeric_limits<double>::quiet_NaN(), "####.0000", ""}),
