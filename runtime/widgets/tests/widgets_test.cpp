@@ -128,7 +128,7 @@ void describe(QAccessibleInterface* face, const QString& path, QStringList& out)
     if (QAccessibleActionInterface* act = face->actionInterface())
         for (const QString& name : act->actionNames()) seen << " action " << name << '=' << act->keyBindingsForAction(name).join(',');
     if (QAccessibleInterface* parent = face->parent())
-        seen << " parent " << parent->text(QAccessible::Name) << ", not a child " << (face->indexOfChild(parent) < 0);
+        seen << " parent " << parent->text(QAccessible::Name) << ", which is no child: " << face->indexOfChild(parent);
     seen << ' ' << face->childCount() << " children, none after " << !face->child(face->childCount());
     seen.flush();
     out << line;
