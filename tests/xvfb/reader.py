@@ -79,8 +79,7 @@ def inside(box, within, by=0):
 def misplaced(frame, window):
     if frame is None:
         return ["none shown"]
-    x11 = re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout)
-    x11 = tuple(map(int, x11))
+    x11 = tuple(map(int, re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout)))
     wrong = [f"{frame.getRoleName()} at {extents(frame)}, X11 {x11}"] if max(abs(a - b) for a, b in zip(extents(frame), x11)) > 2 else []
     for accessible in pyatspi.utils.findAllDescendants(frame, lambda a: True):
         if extents(accessible)[2] and not inside(extents(accessible), x11, 2):
