@@ -257,6 +257,8 @@ private slots:
         // A glyph drawn beyond its advance: Liberation Serif's "j" inks left of a left-aligned
         // line's start at every size, so only the mark shows whole: (56 - 2) / 8 of its 8 px "#".
         QTest::newRow("ink_left_of_the_line_it_is_aligned_to") << Fitted{words, false, face("Liberation Serif", 16), "jet", QStringList{"######"}, 16, false};
+        // DejaVu Sans's comma above right inks beyond where the line ends: onto a box of 10's last column down to 13 px.
+        QTest::newRow("ink_right_of_the_last_advance_drawn_smaller") << Fitted{QSize(10, 20), false, face("DejaVu Sans", 14), "5\u0315", QStringList{"5\u0315"}, 12, false, {1.0}};
         // DejaVu Sans draws a dot above with nothing under it 5 to 2 px left of where it stands at 14 px,
         // and nearer at smaller sizes, but always left of the box: (56 - 2) / 11.7 of its 11.7 px "#".
         QTest::newRow("ink_only_3_px_left_of_the_box") << Fitted{words, false, face("DejaVu Sans", 14), "\u0307" "5", QStringList{"####"}, 14, false};
