@@ -233,9 +233,9 @@ private slots:
         // At 16 px the line fills the box and the underscores ink its bottom row; at 15 px it leaves a row clear.
         QTest::newRow("ink_on_the_bottom_row_drawn_smaller") << Fitted{QSize(80, 16), false, kai(16), "金额__元", QStringList{"金额__元"}, 15, false};
         // Smaller on one line, before broken between words: "principal " would fit at 12 px.
-        // 10 characters fit one line of 56 px at 11 px, and 11 at 10 px.
+        // 10 characters fit one line of 56 px at 11 px, and 12 only at the floor, 9 px.
         QTest::newRow("smaller_on_one_line") << Fitted{figure, true, kai(14), " 113.825691", QStringList{"113.825691"}, 11, false};
-        QTest::newRow("words_smaller_on_one_line") << Fitted{words, false, kai(14), "principal 5", QStringList{"principal 5"}, 10, false};
+        QTest::newRow("words_smaller_on_one_line_down_to_the_floor") << Fitted{words, false, kai(14), "principal 55", QStringList{"principal 55"}, 9, false};
         // Broken between words, before broken inside one: a word of 9 letters is wider than the box
         // down to 13 px; broken anywhere, 8 letters a line fit at 13 px.
         QTest::newRow("broken_between_words_when_smaller") << Fitted{words, false, kai(14), "principal sum", QStringList{"principal ", "sum"}, 12, false};
