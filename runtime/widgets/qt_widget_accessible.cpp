@@ -172,7 +172,7 @@ class MessageBox : public BridgeWidgetAccessible {
 public:
     explicit MessageBox(QWidget* box) : BridgeWidgetAccessible(box, QAccessible::AlertMessage) {}
 
-    // Named by its title, or else by what it says.
+    // As Qt's own: named by its title or else by what it says, its value what it says, its help the rest.
     QString text(QAccessible::Text kind) const override {
         const auto* box = static_cast<const QMessageBox*>(widget());
         if (kind == QAccessible::Value) return box->text();
