@@ -8,6 +8,7 @@
 #include <array>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace runtime {
@@ -151,6 +152,23 @@ struct Scale {
     ExactDecimal half() const { return ExactDecimal{"5", 0}.scaled(powerOfTen, factor); }
 };
 
+// A word of a field's unit: the power of ten and the factor it takes its number by.
+struct UnitWord {
+    std::u16string_view name;
+    int powerOfTen = 0;
+    int factor = 1;
+};
+
+// Each list is tried in order, so a word comes before any word it begins with.
+constexpr UnitWord kYuanWords[] = {{u"元"}, {u"圆"}, {u"块钱"}, {u"块"}, {u"人民币"}, {u"角", -1}, {u"毛", -1}, {u"分", -2}};
+constexpr UnitWord kRateSigns[] = {{u"%"}, {u"‰", -1}, {u"‱", -2}};
+// 厘 and 分 are a tenth of a percent and a percent of a monthly rate, but ten times that of a
+// yearly one: no reading of them is safe.
+constexpr UnitWord kRatesOfNoSureKind[] = {{u"厘"}, {u"分"}};
+constexpr UnitWord kMonthWords[] = {{u"年期", 0, 12}, {u"年", 0, 12}, {u"季度", 0, 3}, {u"个月"}, {u"月"}, {u"期"}};
+constexpr UnitWord kDayWords[] = {{u"天"}, {u"日"}, {u"周"}, {u"星期"}};
+constexpr UnitWord kCountWords[] = {{u"次"}, {u"期"}};
+
 // The numerals and the field's unit words after a number, from `i`, which ends past them.
 std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     std::size_t j = s.blanksFrom(i);
@@ -173,40 +191,36 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
         scale.powerOfTen += kPowers[static_cast<std::size_t>(index)];
         last = index;
     }
-    const auto word = [&](std::u16string_view name, int powerOfTen, int factor = 1) {
-        for (std::size_t k = 0; k < name.size(); ++k) {
-            if (s.at(j + k) != name[k]) return false;
+    const auto word = [&](const UnitWord& w) {
+        for (std::size_t k = 0; k < w.name.size(); ++k) {
+            if (s.at(j + k) != w.name[k]) return false;
         }
-        j += name.size();
-        scale.powerOfTen += powerOfTen;
-        scale.factor = factor;
+        j += w.name.size();
+        scale.powerOfTen += w.powerOfTen;
+        scale.factor = w.factor;
         named = true;
         return true;
     };
+    // The first of the words the text goes on with is taken; whether there was one.
+    const auto anyOf = [&](std::span<const UnitWord> words) { return std::ranges::any_of(words, word); };
     switch (unit) {
     case Unit::Yuan:
     case Unit::TenThousandYuan:
-        (void)(word(u"元", 0) || word(u"圆", 0) || word(u"块钱", 0) || word(u"块", 0) || word(u"人民币", 0) || word(u"角", -1) || word(u"毛", -1) ||
-               word(u"分", -2));
+        anyOf(kYuanWords);
         // A figure in this field's own unit bears no word; one with any is in yuan.
         if (unit == Unit::TenThousandYuan && named) scale.powerOfTen += kYuanInTenThousands;
         break;
     case Unit::Percent:
-        // 厘 and 分 are a tenth of a percent and a percent of a monthly rate, but ten times
-        // that of a yearly one: no reading of them is safe.
-        if (!word(u"%", 0) && !word(u"‰", -1) && !word(u"‱", -2) && (word(u"厘", 0) || word(u"分", 0))) {
-            scale.unreadable = true;
-        }
+        if (!anyOf(kRateSigns) && anyOf(kRatesOfNoSureKind)) scale.unreadable = true;
         break;
     case Unit::Months:
-        if (word(u"个半月", 0)) {
+        if (word({u"个半月"})) {
             scale.andAHalf = true;
-        } else if (!word(u"年期", 0, 12) && !word(u"年", 0, 12) && !word(u"季度", 0, 3) && !word(u"个月", 0) && !word(u"月", 0) && !word(u"期", 0) &&
-                   (word(u"天", 0) || word(u"日", 0) || word(u"周", 0) || word(u"星期", 0))) {
+        } else if (!anyOf(kMonthWords) && anyOf(kDayWords)) {
             scale.unreadable = true;  // days and weeks make no whole count of months
         }
         break;
-    case Unit::Count: (void)(word(u"次", 0) || word(u"期", 0)); break;
+    case Unit::Count: anyOf(kCountWords); break;
     }
     if (!named) return std::nullopt;
     i = j;
