@@ -5,7 +5,6 @@
 namespace runtime {
 
 Announcement::Announcement(QWidget* window) : QWidget(window) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
     hide();
 }
