@@ -300,7 +300,7 @@ private slots:
 
     // Eight 9s ink the box's side columns at one device pixel a pixel, not at two (see the rows above);
     // at 12 px they fit the box with their blank, 9 x 6 px of its 56, and a box of 20 px not as designed.
-    void caption_is_fitted_again_on_a_screen_of_other_pixels_in_a_new_font_or_box() {
+    void caption_is_fitted_again_for_other_pixels_font_alignment_or_box() {
         runtime::FittedLabel label;
         label.setFont(kai(14)), label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label.resize(56, 29), label.setCaption(" 99999999"), label.show();
@@ -310,8 +310,11 @@ private slots:
         shown << label.shownFont().pixelSize();
         label.setFont(kai(12));
         shown << label.shownFont().pixelSize() << label.shownAsDesigned();
+        const QImage centred = label.grab().toImage();
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        shown << (label.grab().toImage() != centred);
         label.resize(20, 29);
-        QCOMPARE(shown << label.shownAsDesigned(), QList<int>({13, 14, 12, true, false}));
+        QCOMPARE(shown << label.shownAsDesigned(), QList<int>({13, 14, 12, true, true, false}));
     }
 
     // A result's box, a box for two lines, and a caption that is no result, as the builder makes them.
