@@ -311,8 +311,7 @@ private slots:
         label.setFont(kai(12));
         shown << label.shownFont().pixelSize() << label.shownAsDesigned();
         const QImage centred = label.grab().toImage();
-        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        shown << (label.grab().toImage() != centred);
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop), shown << (label.grab().toImage() != centred);
         label.resize(20, 29);
         QCOMPARE(shown << label.shownAsDesigned(), QList<int>({13, 14, 12, true, true, false}));
     }
