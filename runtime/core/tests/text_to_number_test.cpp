@@ -207,6 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Grouping, testing::Combine(
     GroupingRow{"thousands", u"1_000", 1000},
     GroupingRow{"millions", u"123_456_789", 123456789},
     GroupingRow{"first_of_three_not_a_digit", u"1_#00", 1},
+    GroupingRow{"second_of_three_not_a_digit", u"1_0#0", 0, 1},
     GroupingRow{"third_of_three_not_a_digit", u"1_00#", 0, 1},
     GroupingRow{"fourth_digit", u"1_0000", 0, 1},
     GroupingRow{"mark_after_three_digits", u"1_000#", 1000},
