@@ -58,7 +58,6 @@ QWidget* makeControl(const design::Control& row, QWidget* container) {
     case design::Kind::Button: {
         auto* button = new QPushButton(caption, container);
         button->setAutoDefault(false);
-        button->setDefault(false);
         return button;
     }
     case design::Kind::Image: {
