@@ -67,6 +67,7 @@ for program in "$@"; do
   row no_display_set 1 err en 3 "graphical desktop.*DISPLAY" LANG=C --
   row no_display_set_in_chinese 1 err zh 3 "图形桌面.*DISPLAY" LANG=zh_CN.UTF-8 --
   row display_naming_no_server_in_chinese 1 err zh 3 "DISPLAY=:$absent" DISPLAY=:$absent LC_MESSAGES=zh_CN.UTF-8 --
+  row qt_warning_kept_before_no_display 1 err en 3 "policy: bogus.*\n.*DISPLAY=:$absent" DISPLAY=:$absent QT_SCALE_FACTOR_ROUNDING_POLICY=bogus LANG=C --
   # Each of Qt's options that takes a value keeps it, even one that looks like an option; a
   # flag takes none, so an unknown option after it is still found.
   valued=()
