@@ -182,8 +182,7 @@ private slots:
         text->selection(0, &start, &end);
         text->selection(1, &second, &secondEnd);  // a box has one selection only
         QCOMPARE(QList<int>({text->selectionCount(), start, end, second, secondEnd}), QList<int>({1, 1, 3, 0, 0}));
-        text->removeSelection(0);
-        text->setCursorPosition(1);
+        text->removeSelection(0), text->setCursorPosition(1);
         QCOMPARE(QList<int>({text->selectionCount(), text->cursorPosition()}), QList<int>({0, 1}));
         face->editableTextInterface()->replaceText(1, 3, "9");
         face->editableTextInterface()->insertText(0, "-");

@@ -124,7 +124,8 @@ void describe(QAccessibleInterface* face, const QString& path, QStringList& out)
          << (widget && widget->window()->focusWidget() == widget) << " texts";
     for (const auto kind : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help, QAccessible::Accelerator})
         seen << " |" << face->text(kind);
-    for (const auto& [other, relation] : face->relations()) seen << " relation " << relation << ' ' << other->text(QAccessible::Name);
+    for (const auto& [other, relation] : face->relations() + face->relations(QAccessible::Label))
+        seen << " relation " << relation << ' ' << other->text(QAccessible::Name);
     if (QAccessibleActionInterface* act = face->actionInterface())
         for (const QString& name : act->actionNames()) seen << " action " << name << '=' << act->keyBindingsForAction(name).join(',');
     if (QAccessibleInterface* parent = face->parent())
