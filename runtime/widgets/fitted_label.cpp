@@ -61,7 +61,6 @@ void FittedLabel::paintEvent(QPaintEvent*) {
     QList<QTextLayout::FormatRange> selected;
     if (!selectedText().isEmpty()) selected << selection_.highlight(drawn(), palette());
     QPainter painter(this);
-    painter.setClipRect(rect());
     painter.setPen(palette().color(foregroundRole()));
     drawn().lines->draw(&painter, QPointF(0, 0), selected);
 }
