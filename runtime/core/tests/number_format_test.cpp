@@ -52,10 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatByPattern, testing::Values(
 // clang-format on
 
 TEST(NumberText, keeps_one_place_for_the_sign) {
-    EXPECT_EQ(runtime::numberText(0), " 0");
-    EXPECT_EQ(runtime::numberText(-5), "-5");
-    EXPECT_EQ(runtime::numberText(100000), " 100000");
-    EXPECT_EQ(runtime::numberText(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
+    EXPECT_EQ((std::vector{runtime::numberText(0), runtime::numberText(-5), runtime::numberText(100000), runtime::numberText(INT64_MIN)}),
+              (std::vector<std::string>{" 0", "-5", " 100000", "-9223372036854775808"}));
 }
 
 }  // namespace
