@@ -68,7 +68,7 @@ class BuilderTest : public runtime::testing::WindowFixture {
 
     QColor colour(const char* name, QPalette::ColorRole role) const { return control(name)->palette().color(role); }
 
-    // Opens a control's context menu and reads its items, "(off)" after one that is disabled,
+    // Opens a control's context menu and reads its items, "-" for a separator, "(off)" after one that is disabled,
     // choosing the one at `choose`; none where the control opens no menu.
     QStringList menuOf(QWidget* widget, int choose = -1) {
         QStringList items;
@@ -77,7 +77,7 @@ class BuilderTest : public runtime::testing::WindowFixture {
             if (!menu) return;
             QList<QAction*> actions;
             for (QAction* action : menu->actions())
-                if (!action->isSeparator()) actions << action, items << action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)");
+                actions << action, items << (action->isSeparator() ? "-" : action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)"));
             if (choose >= 0) actions[choose]->trigger();
             menu->close();
         });
@@ -231,10 +231,10 @@ private slots:
         QTest::addColumn<bool>("selected");
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("selection_kept_by_the_right_click") << "Result" << true << QStringList{"复制(&C)", "复制全部结果", "全选"} << "12.5";
-        QTest::newRow("nothing_selected") << "Result" << false << QStringList{"复制(&C) (off)", "复制全部结果", "全选"} << "kept";
+        QTest::newRow("selection_kept_by_the_right_click") << "Result" << true << QStringList{"复制(&C)", "复制全部结果", "-", "全选"} << "12.5";
+        QTest::newRow("nothing_selected") << "Result" << false << QStringList{"复制(&C) (off)", "复制全部结果", "-", "全选"} << "kept";
         QTest::newRow("caption_that_is_no_result") << "OnPanel" << false << QStringList() << "kept";
-        QTest::newRow("text_box_in_qts_own_chinese") << "Field" << false << QStringList{"撤消(&U) (off)", "重做(&R) (off)", "剪切(&T) (off)", "复制(&C) (off)", "粘贴(&P)", "删除 (off)", "全选 (off)"} << "kept";
+        QTest::newRow("text_box_in_qts_own_chinese") << "Field" << false << QStringList{"撤消(&U) (off)", "重做(&R) (off)", "-", "剪切(&T) (off)", "复制(&C) (off)", "粘贴(&P)", "删除 (off)", "-", "全选 (off)"} << "kept";
     }
     // clang-format on
     void menu_offers_to_copy_what_is_selected() {
