@@ -152,7 +152,7 @@ struct Scale {
     ExactDecimal half() const { return ExactDecimal{"5", 0}.scaled(powerOfTen, factor); }
 };
 
-// A word of a field's unit: the power of ten and the factor it takes its number by.
+// A word that may follow a number: the power of ten and the factor it takes the number by.
 struct UnitWord {
     std::u16string_view name;
     int powerOfTen = 0;
@@ -166,7 +166,7 @@ constexpr UnitWord kRateSigns[] = {{u"%"}, {u"‰", -1}, {u"‱", -2}};
 // yearly one: no reading of them is safe.
 constexpr UnitWord kRatesOfNoSureKind[] = {{u"厘"}, {u"分"}};
 constexpr UnitWord kMonthWords[] = {{u"年期", 0, 12}, {u"年", 0, 12}, {u"季度", 0, 3}, {u"个月"}, {u"月"}, {u"期"}};
-constexpr UnitWord kDayWords[] = {{u"天"}, {u"日"}, {u"周"}, {u"星期"}};
+constexpr UnitWord kDayAndWeekWords[] = {{u"天"}, {u"日"}, {u"周"}, {u"星期"}};
 constexpr UnitWord kCountWords[] = {{u"次"}, {u"期"}};
 
 // The numerals and the field's unit words after a number, from `i`, which ends past them.
@@ -202,7 +202,12 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
         return true;
     };
     // The first of the words the text goes on with is taken; whether there was one.
-    const auto anyOf = [&](std::span<const UnitWord> words) { return std::ranges::any_of(words, word); };
+    const auto anyOf = [&](std::span<const UnitWord> words) {
+        for (const UnitWord& w : words) {
+            if (word(w)) return true;
+        }
+        return false;
+    };
     switch (unit) {
     case Unit::Yuan:
     case Unit::TenThousandYuan:
@@ -216,7 +221,7 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
     case Unit::Months:
         if (word({u"个半月"})) {
             scale.andAHalf = true;
-        } else if (!anyOf(kMonthWords) && anyOf(kDayWords)) {
+        } else if (!anyOf(kMonthWords) && anyOf(kDayAndWeekWords)) {
             scale.unreadable = true;  // days and weeks make no whole count of months
         }
         break;
