@@ -140,7 +140,7 @@ struct Scale {
     int powerOfTen = 0;
     int factor = 1;
     bool andAHalf = false;
-    bool unreadable = false;  // words that make no figure: a word of the field that says less than it means, numerals out of order
+    bool unreadable = false;  // numerals out of order ("1百千"), which make no figure
 
     double value() const { return ExactDecimal{"1", 1}.scaled(powerOfTen, factor).toDouble(); }
     std::optional<ExactDecimal> of(const ExactDecimal& number) const {
@@ -161,12 +161,11 @@ struct UnitWord {
 
 // Each list is tried in order, so a word comes before any word it begins with.
 constexpr UnitWord kYuanWords[] = {{u"元"}, {u"圆"}, {u"块钱"}, {u"块"}, {u"人民币"}, {u"角", -1}, {u"毛", -1}, {u"分", -2}};
-constexpr UnitWord kRateSigns[] = {{u"%"}, {u"‰", -1}, {u"‱", -2}};
 // 厘 and 分 are a tenth of a percent and a percent of a monthly rate, but ten times that of a
-// yearly one: no reading of them is safe.
-constexpr UnitWord kRatesOfNoSureKind[] = {{u"厘"}, {u"分"}};
+// yearly one: no reading of them is safe, so, being no rate's words, they leave no figure.
+constexpr UnitWord kRateSigns[] = {{u"%"}, {u"‰", -1}, {u"‱", -2}};
+// Days and weeks make no whole count of months: as no month's words, they leave no figure.
 constexpr UnitWord kMonthWords[] = {{u"年期", 0, 12}, {u"年", 0, 12}, {u"季度", 0, 3}, {u"个月"}, {u"月"}, {u"期"}};
-constexpr UnitWord kDayAndWeekWords[] = {{u"天"}, {u"日"}, {u"周"}, {u"星期"}};
 constexpr UnitWord kCountWords[] = {{u"次"}, {u"期"}};
 
 // The numerals and the field's unit words after a number, from `i`, which ends past them.
@@ -201,31 +200,28 @@ std::optional<Scale> scanWords(const Scanner& s, std::size_t& i, Unit unit) {
         named = true;
         return true;
     };
-    // The first of the words the text goes on with is taken; whether there was one.
-    const auto anyOf = [&](std::span<const UnitWord> words) {
+    // The first of the words the text goes on with is taken, if any is.
+    const auto takeFirstOf = [&](std::span<const UnitWord> words) {
         for (const UnitWord& w : words) {
-            if (word(w)) return true;
+            if (word(w)) return;
         }
-        return false;
     };
     switch (unit) {
     case Unit::Yuan:
     case Unit::TenThousandYuan:
-        anyOf(kYuanWords);
+        takeFirstOf(kYuanWords);
         // A figure in this field's own unit bears no word; one with any is in yuan.
         if (unit == Unit::TenThousandYuan && named) scale.powerOfTen += kYuanInTenThousands;
         break;
-    case Unit::Percent:
-        if (!anyOf(kRateSigns) && anyOf(kRatesOfNoSureKind)) scale.unreadable = true;
-        break;
+    case Unit::Percent: takeFirstOf(kRateSigns); break;
     case Unit::Months:
         if (word({u"个半月"})) {
             scale.andAHalf = true;
-        } else if (!anyOf(kMonthWords) && anyOf(kDayAndWeekWords)) {
-            scale.unreadable = true;  // days and weeks make no whole count of months
+        } else {
+            takeFirstOf(kMonthWords);
         }
         break;
-    case Unit::Count: anyOf(kCountWords); break;
+    case Unit::Count: takeFirstOf(kCountWords); break;
     }
     if (!named) return std::nullopt;
     i = j;
