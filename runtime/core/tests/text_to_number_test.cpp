@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(InItsUnit, TextToNumber, testing::Values(
     kRowName);
 // clang-format on
 
-// Digits before a letter are no figure ("12abc"), for the first and last letter of each Latin alphabet and of each block of Chinese characters.
+// Digits before a letter are no figure ("12abc"), for the first and last Latin letter of each case and Chinese character of each block.
 TEST(Letters, after_digits_leave_no_figure) {
     for (const char16_t c : std::u16string_view(u"azAZ\u3400\u9FFF\uF900\uFAFF")) EXPECT_EQ(runtime::textToNumber(u"12" + std::u16string(1, c)), 0) << int(c);
 }
